@@ -1,0 +1,57 @@
+# Set-up and everyday commands. `make run` / `make run-one` / `make test` install
+# what is missing on a Debian machine, build, then play or test.
+
+BUILD ?= build
+SANITIZE_BUILD ?= build-sanitize
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+PACKAGES := g++ make cmake pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev \
+	libfontconfig-dev fonts-comic-neue fonts-dejavu-core fonts-urw-base35 \
+	libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick openbox
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all deps build run run-one test test-sanitize bench clean
+
+all: build
+
+# Installs only what is missing, so a ready machine pays nothing.
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+$(BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+# The programs run from the build's run folder, where "b.wav" sits and where
+# they write their settings and picture files.
+run: build
+	@if [ -x $(BUILD)/run/rallix ]; then cd $(BUILD)/run && ./rallix; \
+	else echo "The full game 'rallix' is not part of this build yet; 'make run-one' plays the first edition."; exit 1; fi
+
+run-one: build
+	cd $(BUILD)/run && ./rallix-one
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize:
+	$(MAKE) test BUILD=$(SANITIZE_BUILD) \
+	  CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=Debug -DRALLIX_SANITIZE=ON -DRALLIX_BUILD_BENCH=OFF"
+
+bench: build
+	$(BUILD)/bench/frame_pass_bench
+
+clean:
+	rm -rf $(BUILD) $(SANITIZE_BUILD)

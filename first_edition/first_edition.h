@@ -1,0 +1,22 @@
+#pragma once
+// The first edition, whole: its three screens, each with one long-lived
+// instance, in the order a player meets them.
+
+#include "first_edition/frm_b_menu.h"
+#include "first_edition/frm_main.h"
+#include "first_edition/frm_wait.h"
+
+namespace rallix {
+
+class FirstEdition {
+ public:
+  explicit FirstEdition(FormsRuntime& runtime);
+
+  frmBMenu menu;
+  frmWait wait;
+  FrmMain match;
+
+  Form& StartupForm() { return menu; }
+};
+
+}  // namespace rallix

@@ -1,0 +1,67 @@
+#pragma once
+// The wait screen: draws the match settings at random, writes them and the
+// match's artwork to files, shows the speeds, and opens the match two seconds
+// later while "WAIT... LOADING" blinks.
+
+#include <cstdint>
+#include <optional>
+
+#include "platform/forms/image.h"
+#include "platform/forms/label.h"
+#include "platform/forms/runtime.h"
+#include "platform/forms/timer.h"
+
+namespace rallix {
+
+class FrmMain;
+
+// The first edition's settings, one line each in "config.dat".
+struct FirstEditionSettings {
+  std::int32_t startColumn = 0;  // 0 to 759
+  std::int32_t ballSpeed = 0;    // 2 to 6
+  std::int32_t aiSpeed = 0;      // 4 to 11
+};
+
+inline constexpr const char* kFirstEditionSettingsFile = "config.dat";
+
+// Draws a new set of settings: start column, ball speed and computer speed,
+// each from its own uniform value, with the slow values raised.
+FirstEditionSettings DrawFirstEditionSettings(RandomGenerator& random);
+void WriteFirstEditionSettings(const FirstEditionSettings& settings);
+FirstEditionSettings ReadFirstEditionSettings();
+
+class frmWait final : public Form {
+ public:
+  frmWait(FormsRuntime& runtime, FrmMain& next);
+
+  const FirstEditionSettings& LastSettings() const { return settings_; }
+
+ protected:
+  void CreateControls() override;
+  void DestroyControls() override { design_.reset(); }
+  void Form_Load() override;
+
+ private:
+  struct Design {
+    ControlList& list;
+    Label Label1;
+    Label Label2;
+    Image objs0;
+    Image objs1;
+    Image objs2;
+    Image objs3;
+    Image objs4;
+    Timer Timer1;
+    Timer Timer2;
+    explicit Design(ControlList& controls);
+  };
+
+  void Timer1_Timer();
+  void Timer2_Timer();
+
+  FrmMain& FrmMain_;
+  FirstEditionSettings settings_;
+  std::optional<Design> design_;
+};
+
+}  // namespace rallix

@@ -1,0 +1,82 @@
+#pragma once
+// Controls: the pieces a form is built from. A control registers itself with
+// its form's control list when it is made and leaves it when destroyed, so a
+// form's controls come and go with its design state (loading builds them,
+// unloading destroys them) while the form's own variables stay.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/painter.h"
+
+namespace rallix {
+
+// Form layouts are designed in twips; 15 twips make one pixel.
+inline constexpr int kTwipsPerPixel = 15;
+constexpr int TwipsToPixels(int twips) {
+  return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+// A control's place, given as the designer gives it: left, top, width, height in twips.
+constexpr SurfaceRect Twips(int left, int top, int width, int height) {
+  return SurfaceRect{TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(left + width),
+                     TwipsToPixels(top + height)};
+}
+
+inline constexpr Rgb kRed{255, 0, 0};
+inline constexpr Rgb kBlack{0, 0, 0};
+// The colour a form shows where nothing is drawn, when its design sets none.
+inline constexpr Rgb kButtonFace{240, 240, 240};
+
+class Control;
+class Timer;
+
+class ControlList {
+ public:
+  explicit ControlList(Clock& clock) : clock_(clock) {}
+  ControlList(const ControlList&) = delete;
+  ControlList& operator=(const ControlList&) = delete;
+
+  Clock& TimeSource() const { return clock_; }
+  // In the order they were made: later controls are drawn over earlier ones.
+  const std::vector<Control*>& All() const { return controls_; }
+  const std::vector<Timer*>& Timers() const { return timers_; }
+  // The control a click at this point goes to: the topmost visible one there,
+  // if it is enabled and handles clicks.
+  Control* ClickTargetAt(int x, int y) const;
+  bool Empty() const { return controls_.empty(); }
+
+ private:
+  friend class Control;
+  friend class Timer;
+  Clock& clock_;
+  std::vector<Control*> controls_;
+  std::vector<Timer*> timers_;
+};
+
+class Control {
+ public:
+  Control(ControlList& list, std::string name, SurfaceRect bounds);
+  virtual ~Control();
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  const std::string& Name() const { return name_; }
+  SurfaceRect bounds;
+  bool visible = true;
+  bool enabled = true;
+  // Raised when the left button is pressed and released over the control.
+  std::function<void()> onClick;
+
+  virtual void Paint(Painter& painter) const = 0;
+  bool Contains(int x, int y) const;
+
+ protected:
+  ControlList& list_;
+
+ private:
+  std::string name_;
+};
+
+}  // namespace rallix

@@ -1,0 +1,79 @@
+#pragma once
+// A form: one screen of the game. Each form class has one long-lived
+// instance; loading builds its controls from the design and runs Form_Load,
+// unloading destroys the controls but keeps the form's own variables, which a
+// screen may rely on from one visit to the next.
+
+#include <string>
+
+#include "platform/devices.h"
+#include "platform/forms/control.h"
+#include "platform/game_window.h"
+
+namespace rallix {
+
+class FormsRuntime;
+class Surface;
+
+struct FormDesign {
+  std::string caption;
+  Rgb backColor = kButtonFace;
+  WindowState windowState = WindowState::Normal;
+  int clientWidthTwips = 0;
+  int clientHeightTwips = 0;
+};
+
+enum class ShowMode { Modeless, Modal };
+
+class Form {
+ public:
+  Form(FormsRuntime& runtime, FormDesign design);
+  virtual ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  const FormDesign& Design() const { return design_; }
+  bool IsLoaded() const { return loaded_; }
+  const ControlList& Controls() const { return controls_; }
+  WindowShape Shape() const;
+
+  // Stack changes are requested here and carried out by the runtime between
+  // events, never while it is walking the stack.
+  void Show(ShowMode mode = ShowMode::Modeless);
+  void Unload();
+
+ protected:
+  // Builds the controls in their design state.
+  virtual void CreateControls() = 0;
+  // Destroys them; the form's own variables are left as they are.
+  virtual void DestroyControls() = 0;
+  virtual void Form_Load() {}
+  // The first paint after a load (later repaints are the runtime's own work).
+  virtual void Form_Paint() {}
+  // One pass of the form's frame loop, called at a fixed rate while it runs.
+  virtual void FramePass() {}
+  // Called when the form is unloaded, after its controls are gone.
+  virtual void Form_Unload() {}
+
+  ControlList& ControlsForDesign() { return controls_; }
+  WindowHandle hWnd() const;
+
+  // A surface shown at the window's top-left, under the controls: where a
+  // match puts its frames. Null: none.
+  void SetScreenSurface(Surface* surface) { screenSurface_ = surface; }
+  void StartFrameLoop();
+  void StopFrameLoop();
+  bool FrameLoopRunning() const;
+
+  FormsRuntime& runtime_;
+
+ private:
+  friend class FormsRuntime;
+  FormDesign design_;
+  ControlList controls_;
+  bool loaded_ = false;
+  bool paintPending_ = false;
+  Surface* screenSurface_ = nullptr;
+};
+
+}  // namespace rallix

@@ -1,0 +1,338 @@
+#include "platform/forms/runtime.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <iostream>
+
+#include "platform/detail/sdl_error.h"
+#include "platform/forms/timer.h"
+#include "platform/key_code_table.h"
+
+namespace rallix {
+namespace {
+
+constexpr Nanoseconds kFrameInterval{1'000'000'000 / FramePacer::kPassesPerSecond};
+// A present that returns this fast did not wait for the display: no vsync.
+constexpr long long kVsyncEvidenceNanoseconds = 2'000'000;
+
+}  // namespace
+
+class FormsRuntime::SdlLibrary {
+ public:
+  explicit SdlLibrary(bool headless) {
+    if (headless) {
+      SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
+      SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+    }
+    detail::CheckSdl(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER), "Runtime",
+                     "cannot start SDL");
+  }
+  ~SdlLibrary() { SDL_Quit(); }
+  SdlLibrary(const SdlLibrary&) = delete;
+  SdlLibrary& operator=(const SdlLibrary&) = delete;
+};
+
+FormsRuntime::FormsRuntime(RuntimeOptions options)
+    : sdl_(std::make_unique<SdlLibrary>(options.headless)),
+      ownClock_(options.clock == nullptr ? std::make_unique<SteadyClock>() : nullptr),
+      clock_(options.clock == nullptr ? ownClock_.get() : options.clock),
+      window_(std::make_unique<GameWindow>(options.headless)),
+      sound_(std::make_unique<SoundService>()) {
+  frameClockStart_ = clock_->Now();
+}
+
+FormsRuntime::~FormsRuntime() {
+  // Forms outlive the runtime in the programs' start-up code; leave none of
+  // them holding controls whose clock is about to go.
+  for (Form* form : std::vector<Form*>(loaded_)) {
+    UnloadForm(*form);
+  }
+}
+
+void FormsRuntime::Show(Form& form, ShowMode) {
+  requests_.push_back({Request::Kind::Show, &form});
+}
+
+void FormsRuntime::Unload(Form& form) {
+  requests_.push_back({Request::Kind::Unload, &form});
+}
+
+void FormsRuntime::End() {
+  requests_.push_back({Request::Kind::End, nullptr});
+}
+
+void FormsRuntime::Start(Form& startup) {
+  Show(startup, ShowMode::Modeless);
+  ApplyRequests();
+}
+
+void FormsRuntime::Run(Form& startup) {
+  Start(startup);
+  while (RunFrame()) {
+  }
+}
+
+bool FormsRuntime::RunFrame() {
+  if (ended_) {
+    return false;
+  }
+  WaitForFrameTime();
+  PumpEvents();
+  ApplyRequests();
+  FireTimers();
+  ApplyRequests();
+  RunDuePasses();
+  ApplyRequests();
+  if (ended_) {
+    return false;
+  }
+  DrawTop();
+  if (Form* top = TopForm(); top != nullptr && top->paintPending_) {
+    top->paintPending_ = false;
+    top->Form_Paint();
+    ApplyRequests();
+  }
+  RecordPresent(window_->Present());
+  return !ended_;
+}
+
+void FormsRuntime::ApplyRequests() {
+  // Requests made while these are carried out (a Form_Load that shows
+  // another form) join the end of the queue and are carried out in turn.
+  for (std::size_t i = 0; i < requests_.size() && !ended_; ++i) {
+    const Request request = requests_[i];
+    switch (request.kind) {
+      case Request::Kind::Show:
+        if (!request.form->loaded_) {
+          LoadForm(*request.form);
+        }
+        if (request.form->loaded_) {
+          std::erase(stack_, request.form);
+          stack_.push_back(request.form);
+        }
+        break;
+      case Request::Kind::Unload:
+        UnloadForm(*request.form);
+        break;
+      case Request::Kind::End:
+        ended_ = true;
+        break;
+    }
+  }
+  requests_.clear();
+  if (!ended_ && stack_.empty() && loaded_.empty()) {
+    ended_ = true;  // the last form is gone: so is the program
+  }
+  if (!ended_) {
+    FollowTopForm();
+  }
+}
+
+void FormsRuntime::LoadForm(Form& form) {
+  form.CreateControls();
+  form.loaded_ = true;
+  form.paintPending_ = true;
+  loaded_.push_back(&form);
+  form.Form_Load();
+}
+
+void FormsRuntime::UnloadForm(Form& form) {
+  if (!form.loaded_) {
+    return;
+  }
+  if (loopForm_ == &form) {
+    loopForm_ = nullptr;
+  }
+  if (pressed_ != nullptr) {
+    pressed_ = nullptr;
+  }
+  form.DestroyControls();
+  form.loaded_ = false;
+  form.paintPending_ = false;
+  form.screenSurface_ = nullptr;
+  std::erase(stack_, &form);
+  std::erase(loaded_, &form);
+  form.Form_Unload();
+}
+
+void FormsRuntime::Forget(Form& form) {
+  if (loopForm_ == &form) {
+    loopForm_ = nullptr;
+  }
+  pressed_ = nullptr;
+  std::erase(stack_, &form);
+  std::erase(loaded_, &form);
+  std::erase_if(requests_, [&form](const Request& r) { return r.form == &form; });
+}
+
+void FormsRuntime::FollowTopForm() {
+  Form* top = TopForm();
+  if (top == nullptr) {
+    return;
+  }
+  const WindowShape shape = top->Shape();
+  if (!haveShape_ || !(shape == shownShape_)) {
+    window_->TakeShape(shape);
+    shownShape_ = shape;
+    haveShape_ = true;
+  }
+}
+
+void FormsRuntime::PumpEvents() {
+  SDL_Event event;
+  while (SDL_PollEvent(&event) != 0) {
+    switch (event.type) {
+      case SDL_QUIT:
+        // Closing the window closes the form on top; with the last one gone
+        // the program ends.
+        if (Form* top = TopForm(); top != nullptr) {
+          Unload(*top);
+        } else {
+          End();
+        }
+        break;
+      case SDL_KEYDOWN:
+      case SDL_KEYUP:
+        devices_.OnKey(KeyCodeFromScancode(event.key.keysym.scancode), event.type == SDL_KEYDOWN);
+        break;
+      case SDL_MOUSEMOTION:
+        devices_.OnMouseMotion(event.motion.xrel, event.motion.yrel);
+        break;
+      case SDL_MOUSEBUTTONDOWN:
+      case SDL_MOUSEBUTTONUP: {
+        const bool down = event.type == SDL_MOUSEBUTTONDOWN;
+        devices_.OnMouseButton(event.button.button, down);
+        if (event.button.button != SDL_BUTTON_LEFT || TopForm() == nullptr) {
+          break;
+        }
+        Control* target = TopForm()->controls_.ClickTargetAt(event.button.x, event.button.y);
+        if (down) {
+          pressed_ = target;
+        } else if (target != nullptr && target == pressed_) {
+          pressed_ = nullptr;
+          target->onClick();
+          ApplyRequests();
+        } else {
+          pressed_ = nullptr;
+        }
+        break;
+      }
+      case SDL_WINDOWEVENT:
+        if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+          // Key releases now go to another window; do not leave keys held.
+          devices_.ReleaseAllKeys();
+        }
+        break;
+      default:
+        break;
+    }
+    if (ended_) {
+      return;
+    }
+  }
+}
+
+void FormsRuntime::FireTimers() {
+  const Nanoseconds now = clock_->Now();
+  // A handler may unload forms (queued), but it cannot destroy a timer while
+  // this walk is under way; copies keep the walk safe all the same.
+  for (Form* form : std::vector<Form*>(loaded_)) {
+    for (Timer* timer : std::vector<Timer*>(form->controls_.Timers())) {
+      if (ended_) {
+        return;
+      }
+      timer->FireIfDue(now);
+    }
+  }
+}
+
+void FormsRuntime::StartFrameLoop(Form& form) {
+  loopForm_ = &form;
+  pacer_.Reset(clock_->Now());
+}
+
+void FormsRuntime::StopFrameLoop(Form& form) {
+  if (loopForm_ == &form) {
+    loopForm_ = nullptr;
+  }
+}
+
+void FormsRuntime::RunDuePasses() {
+  if (loopForm_ == nullptr || inPass_) {
+    return;
+  }
+  const int due = pacer_.PassesDue(clock_->Now());
+  for (int i = 0; i < due && loopForm_ != nullptr && !ended_; ++i) {
+    inPass_ = true;
+    loopForm_->FramePass();
+    inPass_ = false;
+    ++passesRun_;
+  }
+}
+
+void FormsRuntime::DrawTop() {
+  Form* top = TopForm();
+  window_->BeginFrame(top != nullptr ? top->design_.backColor : kBlack);
+  if (top == nullptr) {
+    return;
+  }
+  if (top->screenSurface_ != nullptr) {
+    window_->DrawSurface(*top->screenSurface_, 0, 0);
+  }
+  for (const Control* control : top->controls_.All()) {
+    if (control->visible) {
+      control->Paint(*window_);
+    }
+  }
+}
+
+void FormsRuntime::RecordPresent(long long presentNanoseconds) {
+  presentAverage_ = (presentAverage_ * 7 + presentNanoseconds) / 8;
+}
+
+void FormsRuntime::WaitForFrameTime() {
+  ++framesPaced_;
+  const Nanoseconds due =
+      frameClockStart_ + Nanoseconds(framesPaced_ * 1'000'000'000LL / FramePacer::kPassesPerSecond);
+  const Nanoseconds now = clock_->Now();
+  if (now > due + kFrameInterval) {
+    // Far behind (a stall): count afresh from here instead of racing.
+    frameClockStart_ = now;
+    framesPaced_ = 0;
+    return;
+  }
+  // With vsync the present already waited for the display; without it (a
+  // software renderer, a hidden window) the limiter holds the loop to 60.
+  const bool vsyncPaces = presentAverage_ > kVsyncEvidenceNanoseconds;
+  if (!vsyncPaces) {
+    clock_->SleepUntil(due);
+  }
+}
+
+Picture FormsRuntime::Snapshot() {
+  DrawTop();
+  return window_->ReadPixels();
+}
+
+void FormsRuntime::GiveDisplayBack() {
+  window_->GiveBackDisplay();
+  devices_.RevealPointer();
+}
+
+int RunProgram(FormsRuntime& runtime, Form& startup) {
+  try {
+    runtime.Run(startup);
+    return 0;
+  } catch (const RuntimeError& error) {
+    runtime.GiveDisplayBack();
+    const std::string text = "Run-time error '" + std::to_string(error.Number()) + "':\n\n" +
+                             error.Description() + "\n\nSource: " + error.Source();
+    std::cerr << "rallix: run-time error " << error.Number() << " in " << error.Source() << ": "
+              << error.Description() << "\n";
+    runtime.Window().ShowMessage("Rallix", text);
+    return 1;
+  }
+}
+
+}  // namespace rallix

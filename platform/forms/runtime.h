@@ -1,0 +1,124 @@
+#pragma once
+// The forms runtime: the one window, the form stack, timers, the frame loop
+// and the platform services the screens use. There are no nested event loops:
+// showing, unloading and ending are requests that the main loop carries out
+// between events, so the stack stays as deep as the screens on it however
+// many matches are played.
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/forms/form.h"
+#include "platform/frame_pacer.h"
+#include "platform/game_window.h"
+#include "platform/random.h"
+#include "platform/sdl_devices.h"
+#include "platform/sound.h"
+
+namespace rallix {
+
+struct RuntimeOptions {
+  // Null: real time. Tests pass a ManualClock and step it.
+  Clock* clock = nullptr;
+  // SDL's dummy video and audio drivers and a software renderer: no screen,
+  // no sound card, same behaviour.
+  bool headless = false;
+};
+
+class FormsRuntime {
+ public:
+  explicit FormsRuntime(RuntimeOptions options = {});
+  ~FormsRuntime();
+  FormsRuntime(const FormsRuntime&) = delete;
+  FormsRuntime& operator=(const FormsRuntime&) = delete;
+
+  Clock& TimeSource() { return *clock_; }
+  RandomGenerator& Random() { return random_; }
+  SoundService& Sound() { return *sound_; }
+  SdlDeviceInput& Devices() { return devices_; }
+  GameWindow& Window() { return *window_; }
+
+  void Show(Form& form, ShowMode mode);
+  void Unload(Form& form);
+  // Ends the program at once: no form gets another event.
+  void End();
+
+  // Shows the start-up form and runs until the program ends. A RuntimeError
+  // from any screen propagates out of here.
+  void Run(Form& startup);
+
+  // Stepping, for tests and tools: Start shows the first form; RunFrame runs
+  // one turn of the main loop (events, timers, frame passes, drawing, pacing)
+  // and returns false once the program has ended.
+  void Start(Form& startup);
+  bool RunFrame();
+  bool Ended() const { return ended_; }
+
+  Form* TopForm() const { return stack_.empty() ? nullptr : stack_.back(); }
+  std::size_t StackDepth() const { return stack_.size(); }
+  std::uint64_t PassesRun() const { return passesRun_; }
+  // Draws the top form now and reads the picture back.
+  Picture Snapshot();
+  // Leaves full screen and frees and shows the pointer, so an error report is
+  // seen on a usable desktop.
+  void GiveDisplayBack();
+
+  // Used by Form.
+  void StartFrameLoop(Form& form);
+  void StopFrameLoop(Form& form);
+  bool FrameLoopRunning(const Form& form) const { return loopForm_ == &form; }
+  // A form being destroyed leaves the stack without any further event.
+  void Forget(Form& form);
+
+ private:
+  struct Request {
+    enum class Kind { Show, Unload, End } kind;
+    Form* form;
+  };
+  class SdlLibrary;
+
+  void ApplyRequests();
+  void LoadForm(Form& form);
+  void UnloadForm(Form& form);
+  void PumpEvents();
+  void FireTimers();
+  void RunDuePasses();
+  void DrawTop();
+  void WaitForFrameTime();
+  void RecordPresent(long long presentNanoseconds);
+  void FollowTopForm();
+
+  std::unique_ptr<SdlLibrary> sdl_;
+  std::unique_ptr<Clock> ownClock_;
+  Clock* clock_;
+  RandomGenerator random_;
+  SdlDeviceInput devices_;
+  std::unique_ptr<GameWindow> window_;
+  std::unique_ptr<SoundService> sound_;
+
+  std::vector<Form*> stack_;
+  std::vector<Form*> loaded_;
+  std::vector<Request> requests_;
+  bool ended_ = false;
+  WindowShape shownShape_;
+  bool haveShape_ = false;
+
+  Form* loopForm_ = nullptr;
+  bool inPass_ = false;
+  FramePacer pacer_;
+  std::uint64_t passesRun_ = 0;
+
+  Control* pressed_ = nullptr;
+  Nanoseconds frameClockStart_{0};
+  long long framesPaced_ = 0;
+  long long presentAverage_ = 0;
+};
+
+// Runs a program from its start-up form. A run-time error is reported the
+// way a player can see it (display given back, message box, stderr) and turns
+// into exit status 1.
+int RunProgram(FormsRuntime& runtime, Form& startup);
+
+}  // namespace rallix

@@ -1,0 +1,44 @@
+#include "platform/forms/timer.h"
+
+#include <algorithm>
+
+namespace rallix {
+
+Timer::Timer(ControlList& list, std::string name, int intervalMs, bool timerEnabled)
+    : Control(list, std::move(name), SurfaceRect{}),
+      intervalMs_(intervalMs),
+      enabled_(timerEnabled) {
+  visible = false;
+  list_.timers_.push_back(this);
+  Arm();
+}
+
+Timer::~Timer() {
+  std::erase(list_.timers_, this);
+}
+
+void Timer::SetInterval(int intervalMs) {
+  intervalMs_ = std::max(intervalMs, 0);
+  Arm();
+}
+
+void Timer::SetEnabled(bool on) {
+  enabled_ = on;
+  Arm();
+}
+
+void Timer::Arm() {
+  due_ = list_.TimeSource().Now() + Milliseconds(intervalMs_);
+}
+
+void Timer::FireIfDue(Nanoseconds now) {
+  if (!enabled_ || intervalMs_ <= 0 || now < due_) {
+    return;
+  }
+  due_ = now + Milliseconds(intervalMs_);
+  if (onTimer) {
+    onTimer();
+  }
+}
+
+}  // namespace rallix

@@ -1,0 +1,36 @@
+#pragma once
+// A timer control: fires its handler every Interval milliseconds, from the
+// main loop between events, never inside a running handler. Interval 0 stops it.
+
+#include <functional>
+
+#include "platform/forms/control.h"
+
+namespace rallix {
+
+class Timer final : public Control {
+ public:
+  Timer(ControlList& list, std::string name, int intervalMs, bool timerEnabled = true);
+  ~Timer() override;
+
+  int Interval() const { return intervalMs_; }
+  // Setting the interval (to the same value too) restarts the countdown.
+  void SetInterval(int intervalMs);
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool on);
+
+  std::function<void()> onTimer;
+
+  // Called by the runtime: fires the handler if it is due at `now`.
+  void FireIfDue(Nanoseconds now);
+
+  void Paint(Painter&) const override {}
+
+ private:
+  void Arm();
+  int intervalMs_;
+  bool enabled_;
+  Nanoseconds due_{0};
+};
+
+}  // namespace rallix

@@ -1,0 +1,37 @@
+# Runs rally-trace once and checks what it did:
+#   TRACE            the executable          TRACE_ARGS  its arguments (a list)
+#   SCRIPT           file fed to its stdin (none: empty stdin)
+#   EXPECTED         file its stdout must equal, byte for byte
+#   EXPECTED_STATUS  its exit status
+#   STDOUT_MATCH / STDERR_MATCH  regular expressions the streams must match
+if(SCRIPT)
+  set(input INPUT_FILE ${SCRIPT})
+else()
+  set(input INPUT_FILE /dev/null)
+endif()
+execute_process(COMMAND ${TRACE} ${TRACE_ARGS} ${input}
+  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+
+set(failed FALSE)
+if(NOT "${status}" STREQUAL "${EXPECTED_STATUS}")
+  message(SEND_ERROR "exit status ${status}, expected ${EXPECTED_STATUS}")
+  set(failed TRUE)
+endif()
+if(EXPECTED)
+  file(READ ${EXPECTED} wanted)
+  if(NOT out STREQUAL wanted)
+    message(SEND_ERROR "stdout differs from ${EXPECTED}")
+    set(failed TRUE)
+  endif()
+endif()
+if(DEFINED STDOUT_MATCH AND NOT STDOUT_MATCH STREQUAL "" AND NOT out MATCHES "${STDOUT_MATCH}")
+  message(SEND_ERROR "stdout does not match \"${STDOUT_MATCH}\"")
+  set(failed TRUE)
+endif()
+if(STDERR_MATCH AND NOT err MATCHES "${STDERR_MATCH}")
+  message(SEND_ERROR "stderr does not match \"${STDERR_MATCH}\"")
+  set(failed TRUE)
+endif()
+if(failed)
+  message(FATAL_ERROR "rally-trace ${TRACE_ARGS}\n--- stdout ---\n${out}--- stderr ---\n${err}")
+endif()
