@@ -165,7 +165,11 @@ void GameWindow::TakeShape(const WindowShape& shape) {
     SDL_SetWindowFullscreen(w, 0);
     if (shape.state == WindowState::Maximized) {
       SDL_Rect usable;
-      if (SDL_GetDisplayUsableBounds(std::max(SDL_GetWindowDisplayIndex(w), 0), &usable) == 0) {
+      // Sizing a window the window manager has already maximized makes it
+      // redraw the client area offset by the title bar: leave it alone.
+      const bool alreadyMaximized = (SDL_GetWindowFlags(w) & SDL_WINDOW_MAXIMIZED) != 0;
+      if (!alreadyMaximized &&
+          SDL_GetDisplayUsableBounds(std::max(SDL_GetWindowDisplayIndex(w), 0), &usable) == 0) {
         // Without a window manager maximizing does nothing; sizing to the
         // usable area gives the same picture.
         SDL_SetWindowPosition(w, usable.x, usable.y);

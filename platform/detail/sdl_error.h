@@ -14,17 +14,20 @@ namespace rallix::detail {
   throw RuntimeError(ErrorNumber::PlatformServiceFailed, source, what + ": " + SDL_GetError());
 }
 
-template <typename T>
-T* CheckSdl(T* result, const char* source, const std::string& what) {
+// The message is only put together on failure: these run in every frame,
+// and a frame must not allocate.
+template <typename T, typename What>
+T* CheckSdl(T* result, const char* source, const What& what) {
   if (result == nullptr) {
-    ThrowSdlError(source, what);
+    ThrowSdlError(source, std::string(what));
   }
   return result;
 }
 
-inline void CheckSdl(int status, const char* source, const std::string& what) {
+template <typename What>
+void CheckSdl(int status, const char* source, const What& what) {
   if (status < 0) {
-    ThrowSdlError(source, what);
+    ThrowSdlError(source, std::string(what));
   }
 }
 
