@@ -54,6 +54,7 @@ class CreatorInputDetector {
   const RangeProperty& RangeProp() const { return RangeProp_; }
   const MouseStateRecord& MouseState() const { return MouseState_; }
   const KeyboardState& KeyState() const { return KeyState_; }
+  const JoyStateRecord& JoyState() const { return JoyState_; }
 
  private:
   DeviceInputService& Service(const char* operation) const;
@@ -62,6 +63,7 @@ class CreatorInputDetector {
   WindowHandle OwnerHwnd_{};
   MouseStateRecord MouseState_{};
   KeyboardState KeyState_{};
+  JoyStateRecord JoyState_{};
   std::unique_ptr<MouseDevice> MouseDevice_;
   std::unique_ptr<KeyboardDevice> KbDevice_;
   DeviceInputService* DInput_ = nullptr;

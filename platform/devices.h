@@ -19,6 +19,20 @@ struct MouseStateRecord {
   std::array<std::uint8_t, 4> buttons{};  // 0x80 = pressed
 };
 
+// A joystick's state: axes and rotations, two sliders, four point-of-view
+// hats, and 32 button bytes (0x80 = pressed).
+struct JoyStateRecord {
+  std::int32_t x = 0;
+  std::int32_t y = 0;
+  std::int32_t z = 0;
+  std::int32_t rx = 0;
+  std::int32_t ry = 0;
+  std::int32_t rz = 0;
+  std::array<std::int32_t, 2> sliders{};
+  std::array<std::int32_t, 4> pointOfView{};
+  std::array<std::uint8_t, 32> buttons{};
+};
+
 class KeyboardDevice {
  public:
   virtual ~KeyboardDevice() = default;
