@@ -86,10 +86,10 @@ struct GameWindow::Impl {
     }
   }
 
-  TTF_Font* Font(const FontSpec& spec) {
-    const ResolvedFont resolved = ResolveFont(spec.family, spec.bold);
-    const int pixels = PointsToPixels(spec.points);
-    const bool syntheticBold = spec.bold && !resolved.isBoldFace;
+  TTF_Font* Font(const FontSpec& fontSpec) {
+    const ResolvedFont resolved = ResolveFont(fontSpec.family, fontSpec.bold);
+    const int pixels = PointsToPixels(fontSpec.points);
+    const bool syntheticBold = fontSpec.bold && !resolved.isBoldFace;
     auto key = std::make_tuple(resolved.file.string(), pixels, syntheticBold);
     auto it = fonts.find(key);
     if (it == fonts.end()) {
@@ -103,10 +103,10 @@ struct GameWindow::Impl {
     return it->second.get();
   }
 
-  CachedTexture& Text(const std::string& text, const FontSpec& spec, int wrapWidth,
+  CachedTexture& Text(const std::string& text, const FontSpec& fontSpec, int wrapWidth,
                       TextAlign align) {
-    auto key = std::make_tuple(spec.family, PointsToPixels(spec.points), spec.bold, wrapWidth,
-                               static_cast<int>(align), text);
+    auto key = std::make_tuple(fontSpec.family, PointsToPixels(fontSpec.points), fontSpec.bold,
+                               wrapWidth, static_cast<int>(align), text);
     auto it = texts.find(key);
     if (it != texts.end()) {
       return it->second;
@@ -114,7 +114,7 @@ struct GameWindow::Impl {
     if (texts.size() > kTextCacheLimit) {
       texts.clear();
     }
-    TTF_Font* font = Font(spec);
+    TTF_Font* font = Font(fontSpec);
     TTF_SetFontWrappedAlign(font, align == TextAlign::Centre  ? TTF_WRAPPED_ALIGN_CENTER
                                   : align == TextAlign::Right ? TTF_WRAPPED_ALIGN_RIGHT
                                                               : TTF_WRAPPED_ALIGN_LEFT);

@@ -80,10 +80,10 @@ SoundBuffer SoundBuffer::Load(SoundService& service, const std::filesystem::path
       detail::ThrowSdlError(kSource, "cannot load the sound " + file.string());
     }
   } else {
-    SDL_AudioSpec spec;
+    SDL_AudioSpec format;
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV(file.string().c_str(), &spec, &data, &length) == nullptr) {
+    if (SDL_LoadWAV(file.string().c_str(), &format, &data, &length) == nullptr) {
       detail::ThrowSdlError(kSource, "cannot load the sound " + file.string());
     }
     SDL_FreeWAV(data);
