@@ -38,7 +38,8 @@ FormsRuntime::FormsRuntime(RuntimeOptions options)
       ownClock_(options.clock == nullptr ? std::make_unique<SteadyClock>() : nullptr),
       clock_(options.clock == nullptr ? ownClock_.get() : options.clock),
       window_(std::make_unique<GameWindow>(options.headless)),
-      sound_(std::make_unique<SoundService>()) {
+      sound_(std::make_unique<SoundService>()),
+      headless_(options.headless) {
   frameClockStart_ = clock_->Now();
 }
 
@@ -304,7 +305,7 @@ void FormsRuntime::WaitForFrameTime() {
   }
   // With vsync the present already waited for the display; without it (a
   // software renderer, a hidden window) the limiter holds the loop to 60.
-  const bool vsyncPaces = presentAverage_ > kVsyncEvidenceNanoseconds;
+  const bool vsyncPaces = !headless_ && presentAverage_ > kVsyncEvidenceNanoseconds;
   if (!vsyncPaces) {
     clock_->SleepUntil(due);
   }

@@ -97,6 +97,8 @@ class FormsRuntime {
   SdlDeviceInput devices_;
   std::unique_ptr<GameWindow> window_;
   std::unique_ptr<SoundService> sound_;
+  // Headless, nothing waits for a display: the clock alone sets the pace.
+  bool headless_ = false;
 
   std::vector<Form*> stack_;
   std::vector<Form*> loaded_;
