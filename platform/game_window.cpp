@@ -297,6 +297,15 @@ void GameWindow::DrawText(const std::string& text, const FontSpec& font, const S
   SDL_RenderCopy(impl_->renderer, cached.texture.get(), &from, &to);
 }
 
+int GameWindow::MeasureText(const std::string& text, const FontSpec& font) {
+  if (text.empty()) {
+    return 0;
+  }
+  int width = 0;
+  TTF_SizeUTF8(impl_->Font(font), text.c_str(), &width, nullptr);
+  return width;
+}
+
 void GameWindow::DrawPicture(const Picture& picture, const SurfaceRect& box) {
   if (picture.Empty()) {
     return;

@@ -50,6 +50,7 @@ class GameWindow final : public Painter {
   void DrawOutline(const SurfaceRect& area, Rgb colour, int thickness) override;
   void DrawText(const std::string& text, const FontSpec& font, const SurfaceRect& box, Rgb colour,
                 TextAlign align) override;
+  int MeasureText(const std::string& text, const FontSpec& font) override;
   void DrawPicture(const Picture& picture, const SurfaceRect& box) override;
   void DrawSurface(Surface& surface, int x, int y) override;
 

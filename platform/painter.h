@@ -22,6 +22,8 @@ class Painter {
                         Rgb colour, TextAlign align) = 0;
   // The picture stretched into the box. Pictures drawn must outlive the window
   // (the artwork does: it is made once per program).
+  // The width in pixels the text takes on one line.
+  virtual int MeasureText(const std::string& text, const FontSpec& font) = 0;
   virtual void DrawPicture(const Picture& picture, const SurfaceRect& box) = 0;
   // Shows a surface unscaled with its top-left at (x, y); only what changed
   // since it was last shown is sent to the screen again.

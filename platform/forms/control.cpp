@@ -18,11 +18,17 @@ bool Control::Contains(int x, int y) const {
 }
 
 Control* ControlList::ClickTargetAt(int x, int y) const {
+  // An open drop-down lies over everything else.
+  for (Control* c : controls_) {
+    if (c->OverlayOpen() && c->Contains(x, y)) {
+      return c;
+    }
+  }
   for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
     Control* c = *it;
     if (c->visible && c->Contains(x, y)) {
       // The topmost control takes the click, even one that does nothing with it.
-      return (c->enabled && c->onClick) ? c : nullptr;
+      return (c->enabled && c->TakesMouse()) ? c : nullptr;
     }
   }
   return nullptr;

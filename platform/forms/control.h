@@ -4,6 +4,7 @@
 // form's controls come and go with its design state (loading builds them,
 // unloading destroys them) while the form's own variables stay.
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -70,7 +71,26 @@ class Control {
   std::function<void()> onClick;
 
   virtual void Paint(Painter& painter) const = 0;
-  bool Contains(int x, int y) const;
+  // Drawn after every control, over them (an open drop-down list).
+  virtual void PaintOverlay(Painter&) const {}
+  virtual bool OverlayOpen() const { return false; }
+  virtual bool Contains(int x, int y) const;
+
+  // Mouse and keyboard, as the runtime delivers them. By default a press and
+  // release of the left button over the control is a click.
+  virtual bool TakesMouse() const { return static_cast<bool>(onClick); }
+  virtual void MouseDown(int, int) {}
+  virtual void MouseUp(int x, int y) {
+    if (Contains(x, y) && onClick) {
+      onClick();
+    }
+  }
+  // A key while the control has the focus; true when it used the key.
+  virtual bool KeyDown(std::uint8_t) { return false; }
+  virtual bool TakesFocus() const { return false; }
+  // Clicking elsewhere, or the focus moving on, closes what the control opened.
+  virtual void LoseFocus() {}
+  bool hasFocus = false;
 
  protected:
   ControlList& list_;

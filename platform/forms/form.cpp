@@ -27,6 +27,48 @@ WindowHandle Form::hWnd() const {
   return WindowHandle{&runtime_.Devices()};
 }
 
+void Form::SetTabOrder(std::vector<Control*> order) {
+  tabOrder_ = std::move(order);
+  focused_ = nullptr;
+  MoveFocus(false);
+}
+
+void Form::SetFocus(Control* control) {
+  if (control == focused_) {
+    return;
+  }
+  if (focused_ != nullptr) {
+    focused_->hasFocus = false;
+    focused_->LoseFocus();
+  }
+  focused_ = control;
+  if (focused_ != nullptr) {
+    focused_->hasFocus = true;
+  }
+}
+
+void Form::MoveFocus(bool backwards) {
+  const int count = static_cast<int>(tabOrder_.size());
+  if (count == 0) {
+    return;
+  }
+  int at = -1;
+  for (int i = 0; i < count; ++i) {
+    if (tabOrder_[i] == focused_) {
+      at = i;
+    }
+  }
+  for (int step = 1; step <= count; ++step) {
+    const int next = at < 0 ? (backwards ? count - step : step - 1)
+                            : ((at + (backwards ? -step : step)) % count + count) % count;
+    Control* candidate = tabOrder_[next];
+    if (candidate->visible && candidate->enabled && candidate->TakesFocus()) {
+      SetFocus(candidate);
+      return;
+    }
+  }
+}
+
 void Form::StartFrameLoop() {
   runtime_.StartFrameLoop(*this);
 }

@@ -5,6 +5,7 @@
 // screen may rely on from one visit to the next.
 
 #include <string>
+#include <vector>
 
 #include "platform/devices.h"
 #include "platform/forms/control.h"
@@ -42,6 +43,10 @@ class Form {
   void Show(ShowMode mode = ShowMode::Modeless);
   void Unload();
 
+  Control* Focused() const { return focused_; }
+  void SetFocus(Control* control);
+  void MoveFocus(bool backwards);
+
  protected:
   // Builds the controls in their design state.
   virtual void CreateControls() = 0;
@@ -61,6 +66,9 @@ class Form {
   // A surface shown at the window's top-left, under the controls: where a
   // match puts its frames. Null: none.
   void SetScreenSurface(Surface* surface) { screenSurface_ = surface; }
+  // The order Tab walks the controls that take the focus; the first one that
+  // can take it has it when the form loads.
+  void SetTabOrder(std::vector<Control*> order);
   void StartFrameLoop();
   void StopFrameLoop();
   bool FrameLoopRunning() const;
@@ -74,6 +82,8 @@ class Form {
   bool loaded_ = false;
   bool paintPending_ = false;
   Surface* screenSurface_ = nullptr;
+  std::vector<Control*> tabOrder_;
+  Control* focused_ = nullptr;
 };
 
 }  // namespace rallix

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <iostream>
 
+#include "input/key_codes.h"
 #include "platform/detail/sdl_error.h"
 #include "platform/forms/timer.h"
 #include "platform/key_code_table.h"
@@ -148,6 +149,8 @@ void FormsRuntime::UnloadForm(Form& form) {
   if (pressed_ != nullptr) {
     pressed_ = nullptr;
   }
+  form.focused_ = nullptr;
+  form.tabOrder_.clear();
   form.DestroyControls();
   form.loaded_ = false;
   form.paintPending_ = false;
@@ -194,9 +197,14 @@ void FormsRuntime::PumpEvents() {
         }
         break;
       case SDL_KEYDOWN:
-      case SDL_KEYUP:
-        devices_.OnKey(KeyCodeFromScancode(event.key.keysym.scancode), event.type == SDL_KEYDOWN);
+      case SDL_KEYUP: {
+        const std::uint8_t code = KeyCodeFromScancode(event.key.keysym.scancode);
+        devices_.OnKey(code, event.type == SDL_KEYDOWN);
+        if (event.type == SDL_KEYDOWN) {
+          KeyToFocusedControl(code, (event.key.keysym.mod & KMOD_SHIFT) != 0);
+        }
         break;
+      }
       case SDL_MOUSEMOTION:
         devices_.OnMouseMotion(event.motion.xrel, event.motion.yrel);
         break;
@@ -204,18 +212,8 @@ void FormsRuntime::PumpEvents() {
       case SDL_MOUSEBUTTONUP: {
         const bool down = event.type == SDL_MOUSEBUTTONDOWN;
         devices_.OnMouseButton(event.button.button, down);
-        if (event.button.button != SDL_BUTTON_LEFT || TopForm() == nullptr) {
-          break;
-        }
-        Control* target = TopForm()->controls_.ClickTargetAt(event.button.x, event.button.y);
-        if (down) {
-          pressed_ = target;
-        } else if (target != nullptr && target == pressed_) {
-          pressed_ = nullptr;
-          target->onClick();
-          ApplyRequests();
-        } else {
-          pressed_ = nullptr;
+        if (event.button.button == SDL_BUTTON_LEFT) {
+          MouseToControls(event.button.x, event.button.y, down);
         }
         break;
       }
@@ -232,6 +230,43 @@ void FormsRuntime::PumpEvents() {
       return;
     }
   }
+}
+
+void FormsRuntime::MouseToControls(int x, int y, bool down) {
+  Form* top = TopForm();
+  if (top == nullptr) {
+    return;
+  }
+  if (down) {
+    Control* target = top->controls_.ClickTargetAt(x, y);
+    if (target != nullptr && target->TakesFocus()) {
+      top->SetFocus(target);
+    } else if (top->focused_ != nullptr) {
+      top->focused_->LoseFocus();  // a click elsewhere closes an open list
+    }
+    pressed_ = target;
+    if (target != nullptr) {
+      target->MouseDown(x, y);
+    }
+  } else if (pressed_ != nullptr) {
+    Control* released = pressed_;
+    pressed_ = nullptr;
+    released->MouseUp(x, y);
+  }
+  ApplyRequests();
+}
+
+void FormsRuntime::KeyToFocusedControl(std::uint8_t keyCode, bool shift) {
+  Form* top = TopForm();
+  if (top == nullptr) {
+    return;
+  }
+  if (keyCode == KeyCode::Tab) {
+    top->MoveFocus(shift);
+  } else if (top->focused_ != nullptr && top->focused_->enabled) {
+    top->focused_->KeyDown(keyCode);
+  }
+  ApplyRequests();
 }
 
 void FormsRuntime::FireTimers() {
@@ -284,6 +319,11 @@ void FormsRuntime::DrawTop() {
   for (const Control* control : top->controls_.All()) {
     if (control->visible) {
       control->Paint(*window_);
+    }
+  }
+  for (const Control* control : top->controls_.All()) {
+    if (control->visible) {
+      control->PaintOverlay(*window_);
     }
   }
 }

@@ -83,6 +83,8 @@ class FormsRuntime {
   void LoadForm(Form& form);
   void UnloadForm(Form& form);
   void PumpEvents();
+  void MouseToControls(int x, int y, bool down);
+  void KeyToFocusedControl(std::uint8_t keyCode, bool shift);
   void FireTimers();
   void RunDuePasses();
   void DrawTop();
