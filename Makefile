@@ -8,7 +8,8 @@ CMAKE_FLAGS ?=
 
 PACKAGES := g++ make cmake pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev \
 	libfontconfig-dev fonts-comic-neue fonts-dejavu-core fonts-urw-base35 \
-	libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick openbox
+	libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick openbox \
+	clang libclang-rt-14-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

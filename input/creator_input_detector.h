@@ -1,11 +1,13 @@
 #pragma once
 // The one class through which both programs read their input devices: the
-// keyboard (the highest key held), the mouse (motion since the last read) and
-// the pointer's visibility. A form keeps one, calls InitNormal with its window
-// handle once, then reads as often as it likes.
+// keyboard (the highest key held), the mouse (motion since the last read), a
+// joystick, and the pointer's visibility. A form keeps one, calls InitNormal
+// with its window handle once, then reads as often as it likes.
 
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/devices.h"
 
@@ -27,6 +29,8 @@ inline constexpr std::int32_t kWholeDevice = 0;
 // CursorStatus shows the pointer only for this exact value (true); any other
 // value, 1 included, hides it.
 inline constexpr std::int32_t kShowItTrue = -1;
+// InitJoystick's dead zone on x and y, in ten-thousandths of half the travel.
+inline constexpr std::int32_t kJoystickDeadZone = 1000;
 
 class CreatorInputDetector {
  public:
@@ -51,6 +55,25 @@ class CreatorInputDetector {
   void GetMouseState(float& X, float& Y, std::int32_t& Buttons);
   void CursorStatus(std::int32_t ShowIt);
 
+  // The joysticks attached when InitNormal last ran.
+  std::int32_t JoysticksCount();
+  // The Index-th (1-based) of them: its identifier (for InitJoystick and the
+  // settings file), its name and its device-type number as decimal text.
+  // None attached: error 7676 "No Joysticks Attached", outputs untouched.
+  // Index outside the list: SubscriptOutOfRange.
+  void GetJoysticks(std::int32_t Index, std::string& Guid, std::string& JName, std::string& JType);
+  // Opens the joystick with this identifier: dead zone 10% on x and y, every
+  // axis over RangeProp's range, acquired. Replaces the joystick opened
+  // before; when any step fails it raises and the earlier joystick stays.
+  void InitJoystick(const std::string& Guid);
+  // Reads the joystick and polls it for the next read, so a read reports the
+  // state the previous call's poll (or the runtime's event pump) captured.
+  // Sets X, Y, Z and Button1..Button8 (the state bytes of the buttons at
+  // indexes 1..8; the first button, index 0, is not reported). When the
+  // joystick cannot be read (unplugged), returns quietly and they all keep
+  // their values. No joystick opened: error 767.
+  void GetJoystickState(std::int32_t& X, std::int32_t& Y, std::int32_t& Z);
+
   const RangeProperty& RangeProp() const { return RangeProp_; }
   const MouseStateRecord& MouseState() const { return MouseState_; }
   const KeyboardState& KeyState() const { return KeyState_; }
@@ -66,6 +89,8 @@ class CreatorInputDetector {
   JoyStateRecord JoyState_{};
   std::unique_ptr<MouseDevice> MouseDevice_;
   std::unique_ptr<KeyboardDevice> KbDevice_;
+  std::unique_ptr<JoystickDevice> JoyDevice_;
+  std::vector<JoystickInstance> JoyList_;
   DeviceInputService* DInput_ = nullptr;
 };
 

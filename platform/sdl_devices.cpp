@@ -74,6 +74,14 @@ std::unique_ptr<MouseDevice> SdlDeviceInput::CreateMouse() {
   return std::make_unique<EventMouse>(state_);
 }
 
+std::vector<JoystickInstance> SdlDeviceInput::ListJoysticks() {
+  return joysticks_.List();
+}
+
+std::unique_ptr<JoystickDevice> SdlDeviceInput::CreateJoystick(const std::string& guid) {
+  return joysticks_.Open(guid);
+}
+
 int SdlDeviceInput::ShowCursor(bool show) {
   state_->cursorCount += show ? 1 : -1;
   ApplyPointerVisibility(state_->cursorCount);

@@ -1,11 +1,17 @@
 #pragma once
 // The device-input service on the runtime's own event stream: the runtime
 // feeds it every key and mouse event it pumps, and the devices read from it.
+// Joysticks are read from SDL's joystick API directly; the service starts
+// SDL's joystick subsystem itself (see sdl_joystick.h for the identifiers and
+// type numbers it lists).
 
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/devices.h"
+#include "platform/sdl_joystick.h"
 
 namespace rallix {
 
@@ -18,6 +24,8 @@ class SdlDeviceInput final : public DeviceInputService {
 
   std::unique_ptr<KeyboardDevice> CreateKeyboard() override;
   std::unique_ptr<MouseDevice> CreateMouse() override;
+  std::vector<JoystickInstance> ListJoysticks() override;
+  std::unique_ptr<JoystickDevice> CreateJoystick(const std::string& guid) override;
   int ShowCursor(bool show) override;
 
   // Fed by the runtime's event pump.
@@ -40,6 +48,7 @@ class SdlDeviceInput final : public DeviceInputService {
 
  private:
   std::shared_ptr<State> state_;
+  SdlJoysticks joysticks_;
 };
 
 }  // namespace rallix

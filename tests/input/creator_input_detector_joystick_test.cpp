@@ -1,0 +1,456 @@
+// CreatorInputDetector's joystick calls over the real SdlDeviceInput, with
+// SDL virtual joysticks standing in for pads: no window and no real device
+// needed. A real joystick plugged into the machine running the tests only
+// adds entries to the list; the tests find their own pads by name.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "input/creator_input_detector.h"
+#include "platform/errors.h"
+#include "platform/sdl_devices.h"
+#include "platform/sequential_file.h"
+#include "platform/virtual_joystick.h"
+
+namespace rallix {
+namespace {
+
+constexpr std::int16_t kFullyLeft = -32768;
+constexpr std::int16_t kFullyRight = 32767;
+
+void ExpectError(const std::function<void()>& call, int number, const std::string& source,
+                 const std::string& description = "") {
+  try {
+    call();
+    ADD_FAILURE() << "no error, expected " << number;
+  } catch (const RuntimeError& e) {
+    EXPECT_EQ(e.Number(), number) << e.what();
+    EXPECT_EQ(e.Source(), source) << e.what();
+    if (!description.empty()) {
+      EXPECT_EQ(e.Description(), description);
+    }
+  }
+}
+
+class DetectorJoystick : public ::testing::Test {
+ protected:
+  SdlDeviceInput devices;
+  CreatorInputDetector detector;
+  std::int32_t x = -1;
+  std::int32_t y = -1;
+  std::int32_t z = -1;
+
+  void InitNormal() { detector.InitNormal(WindowHandle{&devices}); }
+
+  // Where the detector's list (taken at InitNormal) has the pad with this
+  // name, 1-based; 0 when it has none.
+  std::int32_t IndexOf(const std::string& name) {
+    for (std::int32_t index = 1; index <= detector.JoysticksCount(); ++index) {
+      std::string guid;
+      std::string jname;
+      std::string jtype;
+      detector.GetJoysticks(index, guid, jname, jtype);
+      if (jname == name) {
+        return index;
+      }
+    }
+    return 0;
+  }
+
+  std::string IdentifierOf(const std::string& name) {
+    const std::int32_t index = IndexOf(name);
+    if (index == 0) {
+      ADD_FAILURE() << "no joystick named " << name;
+      return {};
+    }
+    std::string guid;
+    std::string jname;
+    std::string jtype;
+    detector.GetJoysticks(index, guid, jname, jtype);
+    return guid;
+  }
+
+  // A read reports the state the previous read's poll captured, so the first
+  // read after a pad changed still shows the old state and polls the new one
+  // in; the second shows it.
+  void ReadFresh() {
+    detector.GetJoystickState(x, y, z);
+    detector.GetJoystickState(x, y, z);
+  }
+
+  std::array<std::uint8_t, 8> Buttons() const {
+    return {detector.Button1, detector.Button2, detector.Button3, detector.Button4,
+            detector.Button5, detector.Button6, detector.Button7, detector.Button8};
+  }
+};
+
+struct KindCase {
+  const char* name;
+  VirtualJoystickKind kind;
+  const char* type;
+};
+
+void PrintTo(const KindCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class DetectorJoystickType : public DetectorJoystick,
+                             public ::testing::WithParamInterface<KindCase> {};
+
+TEST_P(DetectorJoystickType, ListsThePadWithItsNameAndClassicType) {
+  const std::size_t before = devices.ListJoysticks().size();
+  VirtualJoystick pad("Rallix Typed Pad", 2, 4, 0x1209, 0x0002, GetParam().kind);
+  InitNormal();
+  EXPECT_EQ(detector.JoysticksCount(), static_cast<std::int32_t>(before + 1));
+  const std::int32_t index = IndexOf("Rallix Typed Pad");
+  ASSERT_NE(index, 0);
+  std::string guid;
+  std::string name;
+  std::string type;
+  detector.GetJoysticks(index, guid, name, type);
+  EXPECT_EQ(type, GetParam().type);
+  EXPECT_FALSE(guid.empty());
+}
+
+// Low byte 4: the joystick class; second byte the subtype.
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, DetectorJoystickType,
+    ::testing::Values(KindCase{"Gamepad", VirtualJoystickKind::Gamepad, "1028"},
+                      KindCase{"Wheel", VirtualJoystickKind::Wheel, "1540"},
+                      KindCase{"FlightStick", VirtualJoystickKind::FlightStick, "772"},
+                      KindCase{"Throttle", VirtualJoystickKind::Throttle, "772"},
+                      KindCase{"ArcadeStick", VirtualJoystickKind::ArcadeStick, "516"},
+                      KindCase{"ArcadePad", VirtualJoystickKind::ArcadePad, "1028"},
+                      KindCase{"Unknown", VirtualJoystickKind::Unknown, "260"},
+                      KindCase{"Guitar", VirtualJoystickKind::Guitar, "260"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DetectorJoystick, CountsThePadsAttachedAtInitNormal) {
+  const std::size_t before = devices.ListJoysticks().size();
+  VirtualJoystick left("Rallix Left Pad", 2, 4);
+  VirtualJoystick right("Rallix Right Pad", 2, 4);
+  InitNormal();
+  EXPECT_EQ(detector.JoysticksCount(), static_cast<std::int32_t>(before + 2));
+  EXPECT_NE(IndexOf("Rallix Left Pad"), 0);
+  EXPECT_NE(IndexOf("Rallix Right Pad"), 0);
+
+  VirtualJoystick late("Rallix Late Pad", 2, 4);
+  EXPECT_EQ(detector.JoysticksCount(), static_cast<std::int32_t>(before + 2))
+      << "the list is the one InitNormal took";
+  InitNormal();
+  EXPECT_EQ(detector.JoysticksCount(), static_cast<std::int32_t>(before + 3));
+  EXPECT_NE(IndexOf("Rallix Late Pad"), 0);
+}
+
+TEST_F(DetectorJoystick, ANamelessPadIsListedByItsPlace) {
+  VirtualJoystick pad("", 2, 4, 0x1209, 0x0003);
+  InitNormal();
+  const std::int32_t count = detector.JoysticksCount();
+  std::string guid;
+  std::string name;
+  std::string type;
+  detector.GetJoysticks(count, guid, name, type);
+  EXPECT_EQ(name, "Joystick " + std::to_string(count));
+}
+
+TEST_F(DetectorJoystick, TwoPadsOfOneModelAreOpenedEachByItsOwnIdentifier) {
+  VirtualJoystick first("Rallix Twin Pad", 2, 4);
+  VirtualJoystick second("Rallix Twin Pad", 2, 4);
+  InitNormal();
+  std::vector<std::string> ids;
+  for (std::int32_t index = 1; index <= detector.JoysticksCount(); ++index) {
+    std::string guid;
+    std::string name;
+    std::string type;
+    detector.GetJoysticks(index, guid, name, type);
+    if (name == "Rallix Twin Pad") {
+      ids.push_back(guid);
+    }
+  }
+  ASSERT_EQ(ids.size(), 2u);
+  EXPECT_NE(ids[0], ids[1]);
+
+  first.SetAxis(0, kFullyLeft);
+  second.SetAxis(0, kFullyRight);
+  detector.InitJoystick(ids[0]);
+  ReadFresh();
+  const std::int32_t firstX = x;
+  detector.InitJoystick(ids[1]);
+  ReadFresh();
+  const std::int32_t secondX = x;
+  EXPECT_EQ(std::vector<std::int32_t>({firstX, secondX}), std::vector<std::int32_t>({0, 5000}))
+      << "each identifier reads its own pad";
+}
+
+TEST_F(DetectorJoystick, IdentifiersAreSettingsTextAndFindThePadAgain) {
+  // A name a settings file could not hold must not leak into the identifier.
+  VirtualJoystick pad("Rallix \"Quoted\"\r\nPad", 2, 4);
+  VirtualJoystick twin("Rallix \"Quoted\"\r\nPad", 2, 4);
+  InitNormal();
+  for (std::int32_t index = 1; index <= detector.JoysticksCount(); ++index) {
+    std::string guid;
+    std::string name;
+    std::string type;
+    detector.GetJoysticks(index, guid, name, type);
+    EXPECT_EQ(guid.find_first_of("\"\r\n"), std::string::npos) << guid;
+  }
+
+  const std::string identifier = IdentifierOf("Rallix \"Quoted\"\r\nPad");
+  const std::filesystem::path path =
+      std::filesystem::path(::testing::TempDir()) / "rallix-joystick-settings.txt";
+  SequentialWriter writer(path);
+  writer.WriteString(identifier);
+  writer.Close();
+  SequentialReader reader(path);
+  const std::string readBack = reader.ReadString();
+  std::filesystem::remove(path);
+  EXPECT_EQ(readBack, identifier);
+
+  pad.SetAxis(0, kFullyRight);
+  detector.InitJoystick(readBack);
+  ReadFresh();
+  EXPECT_EQ(x, 5000);
+}
+
+struct DeadZoneCase {
+  std::int16_t raw;
+  std::int32_t low;
+  std::int32_t high;
+};
+
+class DetectorJoystickAxis : public DetectorJoystick, public ::testing::WithParamInterface<int> {};
+
+TEST_P(DetectorJoystickAxis, HasATenPercentDeadZoneAndReachesBothEnds) {
+  const int axis = GetParam();
+  VirtualJoystick pad("Rallix Axis Pad", 3, 4);
+  InitNormal();
+  detector.InitJoystick(IdentifierOf("Rallix Axis Pad"));
+  const DeadZoneCase cases[] = {
+      {0, 2500, 2500},
+      {1000, 2500, 2500},
+      {-1000, 2500, 2500},
+      {3276, 2500, 2500},
+      {-3277, 2500, 2500},
+      {kFullyLeft, 0, 0},
+      {kFullyRight, 5000, 5000},
+      // Just outside the zone the value leaves the centre gently.
+      {3400, 2501, 2520},
+      {-3400, 2480, 2499},
+  };
+  for (const DeadZoneCase& c : cases) {
+    pad.SetAxis(axis, c.raw);
+    ReadFresh();
+    const std::int32_t value = axis == 0 ? x : y;
+    EXPECT_GE(value, c.low) << "raw " << c.raw;
+    EXPECT_LE(value, c.high) << "raw " << c.raw;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Axes, DetectorJoystickAxis, ::testing::Values(0, 1),
+                         [](const auto& info) { return info.param == 0 ? "X" : "Y"; });
+
+TEST_F(DetectorJoystick, ZHasNoDeadZoneAndAMissingAxisReadsTheCentre) {
+  VirtualJoystick threeAxes("Rallix Three Axis Pad", 3, 4);
+  VirtualJoystick oneAxis("Rallix One Axis Pad", 1, 4);
+  InitNormal();
+  detector.InitJoystick(IdentifierOf("Rallix Three Axis Pad"));
+  threeAxes.SetAxis(2, 3276);
+  ReadFresh();
+  EXPECT_EQ(z, 2750) << "inside x's dead zone, but z has none";
+
+  detector.InitJoystick(IdentifierOf("Rallix One Axis Pad"));
+  oneAxis.SetAxis(0, kFullyRight);
+  ReadFresh();
+  EXPECT_EQ(x, 5000);
+  EXPECT_EQ(y, 2500);
+  EXPECT_EQ(z, 2500);
+}
+
+struct ButtonCase {
+  const char* name;
+  std::vector<int> pressed;
+  std::array<std::uint8_t, 8> reported;
+};
+
+void PrintTo(const ButtonCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class DetectorJoystickButtons : public DetectorJoystick,
+                                public ::testing::WithParamInterface<ButtonCase> {};
+
+TEST_P(DetectorJoystickButtons, ReportsButtonsOneToEight) {
+  VirtualJoystick pad("Rallix Button Pad", 2, 12);
+  InitNormal();
+  detector.InitJoystick(IdentifierOf("Rallix Button Pad"));
+  for (int button : GetParam().pressed) {
+    pad.SetButton(button, true);
+  }
+  ReadFresh();
+  EXPECT_EQ(Buttons(), GetParam().reported);
+}
+
+constexpr std::uint8_t kPressed = 0x80;
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DetectorJoystickButtons,
+    ::testing::Values(
+        ButtonCase{"None", {}, {0, 0, 0, 0, 0, 0, 0, 0}},
+        ButtonCase{"TheFirstButtonIsNotReported", {0}, {0, 0, 0, 0, 0, 0, 0, 0}},
+        ButtonCase{"IndexOneIsButton1", {1}, {kPressed, 0, 0, 0, 0, 0, 0, 0}},
+        ButtonCase{"IndexEightIsButton8", {8}, {0, 0, 0, 0, 0, 0, 0, kPressed}},
+        ButtonCase{"IndexNineIsNotReported", {9, 11}, {0, 0, 0, 0, 0, 0, 0, 0}},
+        ButtonCase{"SeveralAtOnce", {0, 2, 5, 7}, {0, kPressed, 0, 0, kPressed, 0, kPressed, 0}},
+        ButtonCase{
+            "AllEight",
+            {1, 2, 3, 4, 5, 6, 7, 8},
+            {kPressed, kPressed, kPressed, kPressed, kPressed, kPressed, kPressed, kPressed}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DetectorJoystick, AReadReportsWhatThePreviousPollCaptured) {
+  VirtualJoystick pad("Rallix Order Pad", 2, 4);
+  InitNormal();
+  detector.InitJoystick(IdentifierOf("Rallix Order Pad"));
+  ReadFresh();
+  ASSERT_EQ(x, 2500);
+  pad.SetAxis(0, kFullyRight);
+  detector.GetJoystickState(x, y, z);
+  EXPECT_EQ(x, 2500) << "read first: the move is not seen yet";
+  detector.GetJoystickState(x, y, z);
+  EXPECT_EQ(x, 5000) << "the first read's poll brought it in";
+}
+
+TEST_F(DetectorJoystick, AReleasedButtonReadsUp) {
+  VirtualJoystick pad("Rallix Button Pad", 2, 12);
+  InitNormal();
+  detector.InitJoystick(IdentifierOf("Rallix Button Pad"));
+  pad.SetButton(3, true);
+  ReadFresh();
+  EXPECT_EQ(detector.Button3, 0x80);
+  pad.SetButton(3, false);
+  ReadFresh();
+  EXPECT_EQ(detector.Button3, 0);
+}
+
+TEST_F(DetectorJoystick, AnUnpluggedPadLeavesTheLastValuesAndRaisesNothing) {
+  VirtualJoystick pad("Rallix Unplugged Pad", 3, 12);
+  InitNormal();
+  detector.InitJoystick(IdentifierOf("Rallix Unplugged Pad"));
+  pad.SetAxis(0, kFullyRight);
+  pad.SetAxis(1, kFullyLeft);
+  pad.SetButton(4, true);
+  ReadFresh();
+  ASSERT_EQ(x, 5000);
+  ASSERT_EQ(y, 0);
+  ASSERT_EQ(detector.Button4, 0x80);
+
+  pad.Detach();
+  x = 111;
+  y = 222;
+  z = 333;
+  EXPECT_NO_THROW(ReadFresh());
+  EXPECT_EQ(x, 111);
+  EXPECT_EQ(y, 222);
+  EXPECT_EQ(z, 333);
+  EXPECT_EQ(detector.Button4, 0x80);
+}
+
+TEST_F(DetectorJoystick, ASecondInitJoystickTakesOver) {
+  VirtualJoystick first("Rallix First Pad", 2, 4);
+  VirtualJoystick second("Rallix Second Pad", 2, 4, 0x1209, 0x0004);
+  InitNormal();
+  first.SetAxis(0, kFullyLeft);
+  second.SetAxis(0, kFullyRight);
+  detector.InitJoystick(IdentifierOf("Rallix First Pad"));
+  ReadFresh();
+  ASSERT_EQ(x, 0);
+
+  detector.InitJoystick(IdentifierOf("Rallix Second Pad"));
+  ReadFresh();
+  EXPECT_EQ(x, 5000);
+  first.SetAxis(0, kFullyRight);
+  first.SetButton(1, true);
+  second.SetAxis(0, 0);
+  ReadFresh();
+  EXPECT_EQ(x, 2500) << "moves of the first pad are not read";
+  EXPECT_EQ(detector.Button1, 0);
+}
+
+TEST_F(DetectorJoystick, InitNormalLeavesTheOpenJoystickOpen) {
+  VirtualJoystick pad("Rallix Kept Pad", 2, 4);
+  InitNormal();
+  detector.InitJoystick(IdentifierOf("Rallix Kept Pad"));
+  InitNormal();
+  pad.SetAxis(0, kFullyRight);
+  ReadFresh();
+  EXPECT_EQ(x, 5000);
+}
+
+TEST_F(DetectorJoystick, AnUnknownIdentifierFailsAndKeepsTheEarlierJoystick) {
+  VirtualJoystick pad("Rallix Kept Pad", 2, 4);
+  InitNormal();
+  detector.InitJoystick(IdentifierOf("Rallix Kept Pad"));
+  ExpectError([&] { detector.InitJoystick("ffffffffffffffffffffffffffffffff-9"); },
+              ErrorNumber::PlatformServiceFailed, "DeviceInputService",
+              "No attached joystick has the identifier \"ffffffffffffffffffffffffffffffff-9\"");
+  pad.SetAxis(0, kFullyLeft);
+  ReadFresh();
+  EXPECT_EQ(x, 0);
+}
+
+TEST_F(DetectorJoystick, ReadingWithNoJoystickOpenRaises767) {
+  const auto read = [&] { detector.GetJoystickState(x, y, z); };
+  ExpectError(read, 767, "CreatorInputDetector", "Joystick not initalized or no Joystick attached");
+  InitNormal();
+  ExpectError(read, 767, "CreatorInputDetector", "Joystick not initalized or no Joystick attached");
+  EXPECT_EQ(x, -1) << "outputs untouched";
+}
+
+TEST_F(DetectorJoystick, AskingForAJoystickWhenNoneIsAttachedRaises7676) {
+  InitNormal();
+  if (detector.JoysticksCount() != 0) {
+    GTEST_SKIP() << "a real joystick is attached to this machine";
+  }
+  std::string guid = "g";
+  std::string name = "n";
+  std::string type = "t";
+  ExpectError([&] { detector.GetJoysticks(1, guid, name, type); }, 7676, "CreatorInputDetector",
+              "No Joysticks Attached");
+  EXPECT_EQ(guid + name + type, "gnt") << "outputs untouched";
+}
+
+TEST_F(DetectorJoystick, AnIndexOutsideTheListRaisesSubscriptOutOfRange) {
+  VirtualJoystick pad("Rallix Only Pad", 2, 4);
+  InitNormal();
+  const std::int32_t count = detector.JoysticksCount();
+  std::string guid;
+  std::string name;
+  std::string type;
+  for (const std::int32_t index : {0, -1, count + 1}) {
+    ExpectError([&] { detector.GetJoysticks(index, guid, name, type); },
+                ErrorNumber::SubscriptOutOfRange, "DeviceInputService");
+  }
+}
+
+TEST(DetectorJoystickBeforeInitNormal, RaisesObjectNotSet) {
+  SdlDeviceInput devices;
+  VirtualJoystick pad("Rallix Early Pad", 2, 4);
+  CreatorInputDetector detector;
+  std::string guid;
+  std::string name;
+  std::string type;
+  ExpectError([&] { detector.JoysticksCount(); }, ErrorNumber::ObjectNotSet,
+              "CreatorInputDetector");
+  ExpectError([&] { detector.GetJoysticks(1, guid, name, type); }, ErrorNumber::ObjectNotSet,
+              "CreatorInputDetector");
+  ExpectError([&] { detector.InitJoystick(devices.ListJoysticks().front().guid); },
+              ErrorNumber::ObjectNotSet, "CreatorInputDetector");
+}
+
+}  // namespace
+}  // namespace rallix
