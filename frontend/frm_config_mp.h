@@ -1,0 +1,83 @@
+#pragma once
+// The two-player settings screen: each player picks a device from a list of
+// their own (the two picks are kept apart), plus the ball speed and look.
+// START GAME writes mp1.cfg and the pictures and opens the match.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "frontend/ball_chooser.h"
+#include "input/creator_input_detector.h"
+#include "platform/forms/combo_box.h"
+#include "platform/forms/command_button.h"
+#include "platform/forms/frame.h"
+#include "platform/forms/image.h"
+#include "platform/forms/label.h"
+#include "platform/forms/list_box.h"
+#include "platform/forms/runtime.h"
+
+namespace rallix {
+
+class FrmConfigMP final : public Form {
+ public:
+  explicit FrmConfigMP(FormsRuntime& runtime);
+  void Connect(Form& menu, Form& match);
+
+  static constexpr int kKeyboardEntry = 0;
+  static constexpr int kMouseEntry = 1;
+
+  // Kept from one visit to the next.
+  std::int16_t BallSpeed = 0;
+  std::int32_t SelectedBall = 0;
+  std::string Player1Device;
+  std::string Player2Device;
+  std::vector<std::string> JoyNames;
+  std::vector<std::string> JoyGuids;
+  std::string JoyType;
+
+ protected:
+  void CreateControls() override;
+  void DestroyControls() override { design_.reset(); }
+  void Form_Load() override;
+
+ private:
+  struct Design {
+    ControlList& list;
+    Label Label1;
+    Frame Frame1;
+    Label Label2;
+    ListBox List1;
+    Frame Frame2;
+    Label Label3;
+    ListBox List2;
+    Label Label10;
+    ComboBox Combo1;
+    Frame Frame3;
+    BallChooser balls;
+    CommandButton Command1;
+    CommandButton Command2;
+    Label Notice;
+    Image objs0;
+    Image objs1;
+    Image objs2;
+    explicit Design(ControlList& controls);
+  };
+
+  void List1_Click();
+  void List2_Click();
+  void ImgBall_Click(int Index);
+  void Command1_Click();
+  void Command2_Click();
+  // The list entry a player's device stands for: the entry selected now, or
+  // the one whose name the player chose on an earlier visit; -1 when neither.
+  int EntryFor(const ListBox& list, const std::string& device) const;
+
+  Form* FrmMenu_ = nullptr;
+  Form* FrmMP_ = nullptr;
+  std::optional<CreatorInputDetector> Detector;
+  std::optional<Design> design_;
+};
+
+}  // namespace rallix

@@ -1,0 +1,49 @@
+#pragma once
+// The main menu: single player, two players, or leave. The title blinks.
+
+#include <optional>
+
+#include "platform/forms/image.h"
+#include "platform/forms/label.h"
+#include "platform/forms/runtime.h"
+#include "platform/forms/timer.h"
+
+namespace rallix {
+
+class FrmMenu final : public Form {
+ public:
+  FrmMenu(FormsRuntime& runtime, Form& singlePlayerSettings, Form& twoPlayerSettings);
+
+  static constexpr int kBlinkMs = 400;
+
+ protected:
+  void CreateControls() override;
+  void DestroyControls() override { design_.reset(); }
+
+ private:
+  struct Design {
+    ControlList& list;
+    Label Label8;
+    Label Label9;
+    Label Label4;
+    Label Label1;
+    Label Label2;
+    Label Label3;
+    Label Label5;
+    Image Image1;
+    Image Image2;
+    Timer Timer1;
+    explicit Design(ControlList& controls);
+  };
+
+  void Label1_Click();
+  void Label2_Click();
+  void Label5_Click();
+  void Timer1_Timer();
+
+  Form& FrmConfigSp_;
+  Form& FrmConfigMP_;
+  std::optional<Design> design_;
+};
+
+}  // namespace rallix

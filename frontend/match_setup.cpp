@@ -1,0 +1,53 @@
+#include "frontend/match_setup.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "platform/picture_file.h"
+
+namespace rallix {
+namespace {
+
+bool MeansRandom(const std::string& choice) {
+  std::string lower = choice;
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return lower.empty() || lower == "random";
+}
+
+}  // namespace
+
+std::int16_t ChooseBallSpeed(const std::string& choice, RandomGenerator& random) {
+  if (!MeansRandom(choice)) {
+    return static_cast<std::int16_t>(std::stoi(choice));
+  }
+  const int r = RandomBelow(random, 8);  // 0..7; 0, 1, 2 become 3, 4, 5
+  return static_cast<std::int16_t>(r <= 2 ? r + 3 : r);
+}
+
+std::int16_t ChooseComputerSpeed(const std::string& choice, RandomGenerator& random) {
+  if (!MeansRandom(choice)) {
+    return static_cast<std::int16_t>(std::stoi(choice));
+  }
+  const int r = RandomBelow(random, 10);  // 0..9; 0 to 3 become 4 to 7
+  return static_cast<std::int16_t>(r <= 3 ? r + 4 : r);
+}
+
+std::int16_t DrawBallStartX(RandomGenerator& random) {
+  return static_cast<std::int16_t>(RandomBelow(random, 720));
+}
+
+void WriteMatchPictures(const MatchPictures& p) {
+  SavePicture(*p.ball, "cball.bmp");
+  SavePicture(*p.bottomPaddle, "pal1.bmp");
+  SavePicture(*p.topPaddle, "pal2.bmp");
+  SavePicture(*p.background, "bg.bmp");
+  if (p.winBanner != nullptr) {
+    SavePicture(*p.winBanner, "yw.bmp");
+  }
+  if (p.lossBanner != nullptr) {
+    SavePicture(*p.lossBanner, "yl.bmp");
+  }
+}
+
+}  // namespace rallix

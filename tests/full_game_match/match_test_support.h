@@ -1,0 +1,128 @@
+#pragma once
+// What the full game's match tests share: a stand-in for the settings screen a
+// match returns to, the files a settings screen leaves for a match, and checks
+// on the picture the window shows.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "art/artwork.h"
+#include "input/key_codes.h"
+#include "match/rect.h"
+#include "platform/forms/form.h"
+#include "platform/forms/runtime.h"
+#include "platform/forms/timer.h"
+#include "platform/picture_file.h"
+#include "tests/first_edition/screen_test_support.h"
+
+namespace rallix::testing {
+
+inline constexpr double kFrameMs = 1000.0 / 60;
+inline constexpr int kFieldWidth = 800;
+inline constexpr int kFieldHeight = 600;
+
+// A settings screen with nothing on it: all a match needs is a form to show
+// again at its end.
+class StandInSettings final : public Form {
+ public:
+  explicit StandInSettings(FormsRuntime& runtime)
+      : Form(runtime, FormDesign{"Settings", kButtonFace, WindowState::Normal, 6000, 4000}) {}
+
+ protected:
+  void CreateControls() override {}
+  void DestroyControls() override {}
+};
+
+// The pictures both settings screens export before a match; the banners only
+// the single-player screen does.
+inline void LayOutPictures(bool withBanners) {
+  SavePicture(art::LightPaddle(), "pal1.bmp");
+  SavePicture(art::DarkPaddle(), "pal2.bmp");
+  SavePicture(art::BluePlasticBall(), "cball.bmp");
+  SavePicture(art::FieldBackground(), "bg.bmp");
+  if (withBanners) {
+    SavePicture(art::WinBanner(), "yw.bmp");
+    SavePicture(art::LossBanner(), "yl.bmp");
+  }
+}
+
+inline std::vector<std::string> ExistingFiles(const std::vector<std::string>& files) {
+  std::vector<std::string> existing;
+  for (const std::string& file : files) {
+    if (std::filesystem::exists(file)) {
+      existing.push_back(file);
+    }
+  }
+  return existing;
+}
+
+inline int Timer1Interval(const Form& form) {
+  return dynamic_cast<const Timer&>(*FindControl(form, "Timer1")).Interval();
+}
+
+// How many of a sprite's visible pixels are not where it should be drawn.
+inline int SpritePixelsMissing(const Picture& frame, const Picture& sprite, int x, int y) {
+  int missing = 0;
+  for (int sy = 0; sy < sprite.height; ++sy) {
+    for (int sx = 0; sx < sprite.width; ++sx) {
+      if (sprite.At(sx, sy) != kTransparentBlack && frame.At(x + sx, y + sy) != sprite.At(sx, sy)) {
+        ++missing;
+      }
+    }
+  }
+  return missing;
+}
+
+// How many pixels outside the top-left 800 x 600 are not black.
+inline int LitPixelsOutsideField(const Picture& frame) {
+  int lit = 0;
+  for (int y = 0; y < frame.height; ++y) {
+    for (int x = 0; x < frame.width; ++x) {
+      if ((x >= kFieldWidth || y >= kFieldHeight) && frame.At(x, y) != kTransparentBlack) {
+        ++lit;
+      }
+    }
+  }
+  return lit;
+}
+
+inline bool IsBlack(Rgb c) {
+  return c == kTransparentBlack;
+}
+
+// A headless game with one match form and the settings screen it returns to.
+template <typename MatchForm>
+class MatchTest : public ::testing::Test {
+ protected:
+  ScratchFolder folder;
+  HeadlessRuntime headless;
+  StandInSettings settings{headless.Runtime()};
+  MatchForm match{headless.Runtime(), settings};
+
+  FormsRuntime& Runtime() { return headless.Runtime(); }
+  bool OnSettings() { return Runtime().TopForm() == &settings; }
+  bool Running() { return Runtime().FrameLoopRunning(match); }
+
+  // The way START GAME leaves its screen: the settings screen goes, the match
+  // comes, and its first paint starts the rally.
+  void StartMatchFromSettings() {
+    if (!settings.IsLoaded()) {
+      Runtime().Start(settings);
+    }
+    settings.Unload();
+    match.Show(ShowMode::Modal);
+    ASSERT_TRUE(headless.RunUntil([&] { return Running(); }, 100)) << "the match did not start";
+  }
+
+  // Runs frames until at least one more pass has run.
+  void RunOnePass() {
+    const auto before = Runtime().PassesRun();
+    ASSERT_TRUE(headless.RunUntil([&] { return Runtime().PassesRun() > before; }, 100));
+  }
+};
+
+}  // namespace rallix::testing
