@@ -93,15 +93,8 @@ void ComboBox::MouseDown(int x, int y) {
 }
 
 bool ComboBox::KeyDown(std::uint8_t keyCode) {
-  if (ListCount() == 0) {
-    return false;
-  }
-  if (keyCode == KeyCode::DownArrow) {
-    SetListIndex(std::min(ListIndex() + 1, ListCount() - 1));
-    return true;
-  }
-  if (keyCode == KeyCode::UpArrow) {
-    SetListIndex(std::max(ListIndex() - 1, 0));
+  if (const auto next = IndexAfterArrow(keyCode)) {
+    SetListIndex(*next);
     return true;
   }
   if ((keyCode == KeyCode::Enter || keyCode == KeyCode::Escape) && open_) {

@@ -1,8 +1,13 @@
 #pragma once
 // The items and the selection shared by list boxes and drop-down lists.
 
+#include <algorithm>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "input/key_codes.h"
 
 namespace rallix {
 
@@ -21,6 +26,20 @@ class ItemList {
   std::string Text() const { return index_ >= 0 ? items_[static_cast<std::size_t>(index_)] : ""; }
 
  protected:
+  // The entry the Up or Down arrow moves the selection to; nothing for any
+  // other key, or when the list is empty.
+  std::optional<int> IndexAfterArrow(std::uint8_t keyCode) const {
+    if (ListCount() == 0) {
+      return std::nullopt;
+    }
+    if (keyCode == KeyCode::DownArrow) {
+      return std::min(index_ + 1, ListCount() - 1);
+    }
+    if (keyCode == KeyCode::UpArrow) {
+      return std::max(index_ - 1, 0);
+    }
+    return std::nullopt;
+  }
   // Out-of-range values select nothing.
   void Select(int index) { index_ = (index >= 0 && index < ListCount()) ? index : -1; }
 
