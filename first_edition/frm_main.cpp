@@ -7,19 +7,8 @@
 namespace rallix {
 namespace {
 
-constexpr int kPaddleWidth = 210;
-constexpr int kPaddleHeight = 50;
-constexpr int kBannerWidth = 445;
-constexpr int kBannerHeight = 105;
-
 SurfaceRect ToSurfaceRect(const Rect& r) {
   return SurfaceRect{r.left, r.top, r.right, r.bottom};
-}
-
-Surface LoadSprite(const char* file, int width, int height) {
-  Surface sprite = Surface::LoadBitmap(file, width, height, Scaling::Nearest);
-  sprite.SetColourKeyBlack();
-  return sprite;
 }
 
 }  // namespace
@@ -30,7 +19,8 @@ FrmMain::FrmMain(FormsRuntime& runtime, frmBMenu& menu)
     // The form sets no colour of its own: beyond the field the window keeps
     // the default face colour.
     : Form(runtime, FormDesign{"Rallix", kButtonFace, WindowState::Maximized, 12000, 9000}),
-      frmBMenu_(menu) {}
+      frmBMenu_(menu),
+      pointer_(runtime.Devices()) {}
 
 void FrmMain::CreateControls() {
   Design& d = design_.emplace(ControlsForDesign());
@@ -44,10 +34,10 @@ FrmMain::Graphics FrmMain::LoadGraphics() {
       Surface::Create(fieldWidth, fieldHeight),
       Surface::Create(fieldWidth, fieldHeight),
       Surface::LoadBitmap(kBackgroundFile, fieldWidth, fieldHeight, Scaling::Smooth),
-      LoadSprite(kWinBannerFile, kBannerWidth, kBannerHeight),
-      LoadSprite(kLossBannerFile, kBannerWidth, kBannerHeight),
-      LoadSprite(kPlayerPaddleFile, kPaddleWidth, kPaddleHeight),
-      LoadSprite(kComputerPaddleFile, kPaddleWidth, kPaddleHeight),
+      LoadSprite(kWinBannerFile, Rally::BannerWidth, Rally::BannerHeight),
+      LoadSprite(kLossBannerFile, Rally::BannerWidth, Rally::BannerHeight),
+      LoadSprite(kPlayerPaddleFile, Rally::PaddlePictureWidth, Rally::PaddlePictureHeight),
+      LoadSprite(kComputerPaddleFile, Rally::PaddlePictureWidth, Rally::PaddlePictureHeight),
       LoadSprite(kBallFile, Rally::BallSize, Rally::BallSize),
   };
 }
@@ -71,7 +61,7 @@ void FrmMain::Form_Load() {
   rally_ =
       SinglePlayerRally::FirstEdition(settings.startColumn, settings.ballSpeed, settings.aiSpeed);
   SetScreenSurface(&graphics_->primary);
-  HideCursor();
+  pointer_.Hide(PointerMotion::Free);
 }
 
 void FrmMain::Form_Paint() {
@@ -93,16 +83,16 @@ void FrmMain::FramePass() {
     case PassEnd::Paused:
       break;
     case PassEnd::Escape:
-      EndRally(kEscapeDelayMs);
+      EndRally(result.end);
       break;
     case PassEnd::Win:
       // The ending pass draws no frame: the banner goes over the last one.
       ShowBanner(graphics_->winBanner);
-      EndRally(kWinDelayMs);
+      EndRally(result.end);
       break;
     case PassEnd::Loss:
       ShowBanner(graphics_->lossBanner);
-      EndRally(kLossDelayMs);
+      EndRally(result.end);
       break;
   }
 }
@@ -127,25 +117,13 @@ void FrmMain::ShowBanner(const Surface& banner) {
   g.primary.Copy(ToSurfaceRect(Rally::ScreenRect), g.backBuffer, SurfaceRect{});
 }
 
-void FrmMain::EndRally(int delayMs) {
+void FrmMain::EndRally(PassEnd end) {
   StopFrameLoop();
-  design_->Timer1.SetInterval(delayMs);
-}
-
-void FrmMain::HideCursor() {
-  runtime_.Devices().ShowCursor(false);
-  cursorHidden_ = true;
-}
-
-void FrmMain::RestoreCursor() {
-  if (cursorHidden_) {
-    runtime_.Devices().ShowCursor(true);
-    cursorHidden_ = false;
-  }
+  design_->Timer1.SetInterval(EndingDelayMs(end));
 }
 
 void FrmMain::Timer1_Timer() {
-  RestoreCursor();
+  pointer_.Restore();
   design_->Timer1.SetInterval(0);
   SetScreenSurface(nullptr);
   graphics_.reset();
@@ -156,7 +134,7 @@ void FrmMain::Timer1_Timer() {
 void FrmMain::Form_Unload() {
   // Closed some other way (the window's close button): the pointer still
   // comes back, and the pictures go.
-  RestoreCursor();
+  pointer_.Restore();
   graphics_.reset();
 }
 

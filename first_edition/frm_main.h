@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "input/creator_input_detector.h"
+#include "match/match_pointer.h"
 #include "match/single_player_rally.h"
 #include "platform/display.h"
 #include "platform/forms/runtime.h"
@@ -29,11 +30,6 @@ class FrmMain final : public Form {
   static constexpr const char* kWinBannerFile = "yw.bmp";
   static constexpr const char* kLossBannerFile = "yl.bmp";
   static constexpr const char* kHitSoundFile = "b.wav";
-
-  // How long the last picture stays after each ending.
-  static constexpr int kEscapeDelayMs = 1;
-  static constexpr int kWinDelayMs = 4000;
-  static constexpr int kLossDelayMs = 2000;
 
   const SinglePlayerRally& Rally() const { return rally_; }
   std::uint8_t LastKey() const { return LastKey_; }
@@ -67,15 +63,13 @@ class FrmMain final : public Form {
   static Graphics LoadGraphics();
   void DrawFrame();
   void ShowBanner(const Surface& banner);
-  void EndRally(int delayMs);
-  void HideCursor();
-  void RestoreCursor();
+  void EndRally(PassEnd end);
   void Timer1_Timer();
 
   frmBMenu& frmBMenu_;
   SinglePlayerRally rally_;
   std::uint8_t LastKey_ = 0;
-  bool cursorHidden_ = false;
+  MatchPointer pointer_;
   std::optional<CreatorInputDetector> Detector;
   std::optional<SoundBuffer> hitSound_;
   std::optional<Graphics> graphics_;

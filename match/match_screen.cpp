@@ -8,34 +8,9 @@
 namespace rallix {
 namespace {
 
-constexpr int kPaddleWidth = 210;
-constexpr int kPaddleHeight = 50;
-constexpr int kBannerWidth = 445;
-constexpr int kBannerHeight = 105;
 constexpr SurfaceRect kField{0, 0, Rally::FieldWidth, Rally::FieldHeight};
 
-Surface LoadSprite(const char* file, int width, int height) {
-  Surface sprite = Surface::LoadBitmap(file, width, height, Scaling::Nearest);
-  sprite.SetColourKeyBlack();
-  return sprite;
-}
-
 }  // namespace
-
-int EndingDelayMs(PassEnd end) {
-  switch (end) {
-    case PassEnd::Escape:
-      return kEscapeDelayMs;
-    case PassEnd::Win:
-      return kWinDelayMs;
-    case PassEnd::Loss:
-      return kLossDelayMs;
-    case PassEnd::Continue:
-    case PassEnd::Paused:
-      break;
-  }
-  return 0;
-}
 
 MatchScreen::MatchScreen(Surface bottomPaddle, Surface topPaddle, Surface ball,
                          std::optional<Banners> banners)
@@ -47,13 +22,14 @@ MatchScreen::MatchScreen(Surface bottomPaddle, Surface topPaddle, Surface ball,
 MatchScreen MatchScreen::LoadPictures(MatchBanners banners) {
   std::optional<Banners> loadedBanners;
   if (banners == MatchBanners::WinAndLoss) {
-    loadedBanners = Banners{LoadSprite(MatchFiles::WinBanner, kBannerWidth, kBannerHeight),
-                            LoadSprite(MatchFiles::LossBanner, kBannerWidth, kBannerHeight)};
+    loadedBanners =
+        Banners{LoadSprite(MatchFiles::WinBanner, Rally::BannerWidth, Rally::BannerHeight),
+                LoadSprite(MatchFiles::LossBanner, Rally::BannerWidth, Rally::BannerHeight)};
   }
-  return MatchScreen(LoadSprite(MatchFiles::BottomPaddle, kPaddleWidth, kPaddleHeight),
-                     LoadSprite(MatchFiles::TopPaddle, kPaddleWidth, kPaddleHeight),
-                     LoadSprite(MatchFiles::Ball, Rally::BallSize, Rally::BallSize),
-                     std::move(loadedBanners));
+  return MatchScreen(
+      LoadSprite(MatchFiles::BottomPaddle, Rally::PaddlePictureWidth, Rally::PaddlePictureHeight),
+      LoadSprite(MatchFiles::TopPaddle, Rally::PaddlePictureWidth, Rally::PaddlePictureHeight),
+      LoadSprite(MatchFiles::Ball, Rally::BallSize, Rally::BallSize), std::move(loadedBanners));
 }
 
 void MatchScreen::DeletePictureFiles(MatchBanners banners) {

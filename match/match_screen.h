@@ -23,13 +23,6 @@ inline constexpr const char* LossBanner = "yl.bmp";
 inline constexpr const char* HitSound = "b.wav";
 }  // namespace MatchFiles
 
-// How long the last picture stays on the screen after each ending.
-inline constexpr int kEscapeDelayMs = 1;
-inline constexpr int kWinDelayMs = 4000;
-inline constexpr int kLossDelayMs = 2000;
-// Escape, Win or Loss; 0 for the passes that do not end the rally.
-int EndingDelayMs(PassEnd end);
-
 // The single-player match shows a banner over its last picture; the
 // two-player match, which names no winner, does not.
 enum class MatchBanners { None, WinAndLoss };

@@ -38,6 +38,13 @@ inline constexpr std::int32_t ComputerLeftBound = 6;
 inline constexpr std::int32_t BannerX = 200;
 inline constexpr std::int32_t BannerY = 200;
 
+// The pictures' own sizes: every paddle picture is 210 x 50 (the computer's
+// rectangle is narrower than its picture) and the banners 445 x 105.
+inline constexpr std::int32_t PaddlePictureWidth = 210;
+inline constexpr std::int32_t PaddlePictureHeight = 50;
+inline constexpr std::int32_t BannerWidth = 445;
+inline constexpr std::int32_t BannerHeight = 105;
+
 inline constexpr Rect LeftWallRect{0, 0, 5, 600};
 inline constexpr Rect RightWallRect{795, 0, 800, 600};
 inline constexpr Rect TopWallRect{0, 0, 800, 1};

@@ -51,4 +51,25 @@ struct PassResult {
 
 PassResult RunSinglePlayerPass(SinglePlayerRally& rally, const SinglePlayerInput& input);
 
+// How long the last picture stays on the screen after each ending.
+inline constexpr int kEscapeDelayMs = 1;
+inline constexpr int kWinDelayMs = 4000;
+inline constexpr int kLossDelayMs = 2000;
+
+// The delay for Escape, Win or Loss; 0 for the passes that do not end the rally.
+constexpr int EndingDelayMs(PassEnd end) {
+  switch (end) {
+    case PassEnd::Escape:
+      return kEscapeDelayMs;
+    case PassEnd::Win:
+      return kWinDelayMs;
+    case PassEnd::Loss:
+      return kLossDelayMs;
+    case PassEnd::Continue:
+    case PassEnd::Paused:
+      break;
+  }
+  return 0;
+}
+
 }  // namespace rallix

@@ -208,4 +208,10 @@ std::optional<SurfaceRect> Surface::TakeDirtyRegion() {
   return dirty_;
 }
 
+Surface LoadSprite(const std::filesystem::path& file, int width, int height) {
+  Surface sprite = Surface::LoadBitmap(file, width, height, Scaling::Nearest);
+  sprite.SetColourKeyBlack();
+  return sprite;
+}
+
 }  // namespace rallix

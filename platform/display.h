@@ -81,4 +81,8 @@ class Surface {
   bool hasDirty_ = false;
 };
 
+// A sprite: a bitmap file brought to its size with hard pixels, black
+// see-through.
+Surface LoadSprite(const std::filesystem::path& file, int width, int height);
+
 }  // namespace rallix
