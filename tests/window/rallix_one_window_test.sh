@@ -19,18 +19,11 @@ if [[ $# -ne 2 ]]; then
   exit 2
 fi
 program=$(realpath "$1")
-sound=$(realpath "$2")
+programName=rallix-one
 artifacts=${RALLIX_WINDOW_ARTIFACTS:-${TMPDIR:-/tmp}/rallix_one_window_failure}
-
-for tool in Xvfb openbox xdotool import convert identify; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIP: $tool is not installed (make deps installs the real-window tools)"
-    exit 77
-  fi
-done
-
-# The screen the window is maximized on.
-readonly screenWidth=1280 screenHeight=800
+# shellcheck source-path=SCRIPTDIR source=window_test_lib.sh
+source "$(dirname "${BASH_SOURCE[0]}")/window_test_lib.sh"
+requireWindowTools
 
 # The picture menu's controls, in client pixels: left top width height.
 readonly image1Box=(40 64 120 120)   # blue plastic ball, 40 x 40
@@ -49,174 +42,7 @@ readonly earliestRallyEndMs=1400
 # The files the wait screen writes for the match, which the match deletes.
 readonly matchPictures=(cball.bmp pal1.bmp pal2.bmp bg.bmp yw.bmp yl.bmp)
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/rallix-one-window.XXXXXX")
-run="$work/run"
-shots="$work/shots"
-mkdir -p "$run" "$shots"
-cp "$sound" "$run/b.wav"
-
-xvfbPid=""
-openboxPid=""
-programPid=""
-
-stop() {
-  local pid=$1
-  if [[ -n "$pid" ]] && kill -0 "$pid" 2>/dev/null; then
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  fi
-}
-
-cleanup() {
-  local status=$?
-  stop "$programPid"
-  stop "$openboxPid"
-  stop "$xvfbPid"
-  rm -rf "$work"
-  exit "$status"
-}
-trap cleanup EXIT
-trap 'exit 143' TERM INT
-
-now() { date +%s%N; }
-elapsedMs() { echo $((($(now) - $1) / 1000000)); }
-
-# fail WHAT EXPECTED SAW: reports, keeps the evidence, stops the test.
-fail() {
-  {
-    echo "FAIL: $1"
-    echo "  expected: $2"
-    echo "  saw:      $3"
-  } >&2
-  mkdir -p "$artifacts"
-  rm -f "$artifacts"/*.png "$artifacts/program.log" "$artifacts/files.txt"
-  local capture
-  for capture in "$shots"/*.miff; do
-    [[ -e "$capture" ]] && convert "$capture" "$artifacts/$(shotName "$capture")"
-  done
-  cp "$work/program.log" "$artifacts/" 2>/dev/null || true
-  ls -l "$run" >"$artifacts/files.txt" 2>&1 || true
-  echo "  screenshots and the program's output are in $artifacts" >&2
-  exit 1
-}
-
-step() { echo "--- $*"; }
-
-# --- the X server and the window manager -------------------------------------
-
-startXServer() {
-  local n
-  for n in $(seq 90 120); do
-    [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-    # -noreset: the server must not restart when our probe disconnects, or
-    # the window manager's connection could land in the restart.
-    Xvfb ":$n" -screen 0 "${screenWidth}x${screenHeight}x24" -nolisten tcp -noreset \
-      >"$work/xvfb.log" 2>&1 &
-    xvfbPid=$!
-    for _ in $(seq 50); do
-      kill -0 "$xvfbPid" 2>/dev/null || break # another server took the number first
-      # The lock must name our server, not one that started beside it.
-      if [[ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock")" == "$xvfbPid" ]] &&
-        DISPLAY=":$n" xdotool getmouselocation >/dev/null 2>&1; then
-        export DISPLAY=":$n"
-        return 0
-      fi
-      sleep 0.1
-    done
-    stop "$xvfbPid"
-    xvfbPid=""
-  done
-  return 1
-}
-
-startWindowManager() {
-  openbox --sm-disable >"$work/openbox.log" 2>&1 &
-  openboxPid=$!
-  for _ in $(seq 50); do
-    # Only a running window manager answers for the desktops.
-    xdotool get_num_desktops >/dev/null 2>&1 && return 0
-    kill -0 "$openboxPid" 2>/dev/null || return 1
-    sleep 0.1
-  done
-  return 1
-}
-
-# --- looking at the window -----------------------------------------------------
-
-window=""
-originX=0
-originY=0
-clientWidth=0
-clientHeight=0
-
-# windowTitled TITLE: finds the program's window by its title.
-windowTitled() {
-  local ids
-  if ! ids=$(xdotool search --name "^$1\$" 2>/dev/null); then
-    seen="no window titled $1"
-    return 1
-  fi
-  window=${ids%%$'\n'*}
-}
-
-# Reads the client area's size, and its top-left on the screen by warping the
-# pointer there: the window's own position under a window manager is relative
-# to the decoration frame, which xdotool's geometry report gets wrong.
-readClientArea() {
-  local geometry location
-  geometry=$(xdotool getwindowgeometry --shell "$window") || return 1
-  clientWidth=$(sed -n 's/^WIDTH=//p' <<<"$geometry")
-  clientHeight=$(sed -n 's/^HEIGHT=//p' <<<"$geometry")
-  location=$(xdotool mousemove --window "$window" 0 0 getmouselocation --shell) || return 1
-  originX=$(sed -n 's/^X=//p' <<<"$location")
-  originY=$(sed -n 's/^Y=//p' <<<"$location")
-}
-
-shot=""
-shotCount=0
-# takeShot NAME: a screenshot of the whole screen, kept for the report. MIFF
-# is quick to write and to read again; a failure turns the shots into PNGs.
-takeShot() {
-  shotCount=$((shotCount + 1))
-  shot="$shots/$(printf '%02d' "$shotCount")-$1.miff"
-  local attempt
-  for attempt in 1 2 3; do
-    import -window root "$shot" 2>/dev/null && return 0
-    sleep 0.1
-  done
-  fail "a screenshot" "import reads the screen" "$attempt failed attempts"
-}
-
-# shotName FILE: the name a screenshot is kept under in the failure report.
-shotName() {
-  local name
-  name=$(basename "$1")
-  echo "${name%.miff}.png"
-}
-
-crop() { echo "${3}x${4}+$((originX + $1))+$((originY + $2))"; }
-
-# meanColour X Y W H: the average colour of a client rectangle, "r g b" in 0..255.
-meanColour() {
-  convert "$shot" -crop "$(crop "$@")" +repage -scale '1x1!' \
-    -format '%[fx:round(255*r)] %[fx:round(255*g)] %[fx:round(255*b)]' info:
-}
-
-# blackShare X Y W H: the share (0..1) of a client rectangle's pixels with no
-# channel above 4% (10 of 255), read from every other pixel for speed.
-blackShare() {
-  convert "$shot" -crop "$(crop "$@")" +repage -sample 50% -channel RGB -separate \
-    -evaluate-sequence Max -threshold 4% -format '%[fx:1-mean]' info:
-}
-
-# exactColourShare X Y W H R G B: the share of a client rectangle's pixels
-# that are exactly (R, G, B).
-exactColourShare() {
-  local colour="rgb($5,$6,$7)"
-  convert "$shot" -crop "$(crop "$1" "$2" "$3" "$4")" +repage -alpha off \
-    -fill black +opaque "$colour" -fill white -opaque "$colour" \
-    -colorspace Gray -format '%[fx:mean]' info:
-}
+windowTestStart "$(realpath "$2")"
 
 # ballTop X Y: the first client row from Y - 40 down in column X whose blue
 # is 60 or more; tells how far a misplaced picture is off.
@@ -229,20 +55,7 @@ ballTop() {
 isBlueish() { # R G B
   (($3 >= 80 && $3 >= $1 + 50 && $3 >= $2 + 30))
 }
-isLightGrey() { # R G B
-  local hi=$1 lo=$1 c
-  for c in "$2" "$3"; do
-    ((c > hi)) && hi=$c
-    ((c < lo)) && lo=$c
-  done
-  ((lo >= 140 && hi - lo <= 40))
-}
-isDark() { # R G B
-  (($1 + $2 + $3 <= 3 * 90))
-}
-atLeast() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a >= b) }'; }
 
-seen=""
 # The ball's picture is drawn into the whole box; its shape starts a few rows
 # below the box's top.
 readonly ballTopMargin=8
@@ -311,34 +124,6 @@ fieldLooksRight() {
     atLeast "$right" 0.999 && atLeast "$below" 0.999
 }
 
-# A program that stopped halfway says so at once, not as a check timing out.
-failIfProgramEnded() {
-  [[ -n "$programPid" ]] && ! kill -0 "$programPid" 2>/dev/null || return 0
-  local status=0
-  wait "$programPid" || status=$?
-  programPid=""
-  fail "rallix-one still running while: $1" "the program running" \
-    "it ended with status $status; output: $(cat "$work/program.log")"
-}
-
-# waitFor SECONDS WHAT EXPECTED CHECK ARGS...: retries CHECK until it holds.
-waitFor() {
-  local seconds=$1 what=$2 expected=$3
-  shift 3
-  local start
-  start=$(now)
-  while true; do
-    failIfProgramEnded "$what"
-    "$@" && return 0
-    if [[ -n "${RALLIX_WINDOW_VERBOSE:-}" ]]; then
-      echo "      not yet after $(elapsedMs "$start") ms: $seen"
-    fi
-    (($(elapsedMs "$start") >= seconds * 1000)) && break
-    sleep 0.1
-  done
-  fail "$what (within $seconds s)" "$expected" "$seen"
-}
-
 # --- the program's files ---------------------------------------------------------
 
 # configIsValid: config.dat holds the three drawn numbers, one a line, each
@@ -396,13 +181,6 @@ matchPicturesGone() {
   seen="still there: ${left[*]:-none}; config.dat $([[ -f $run/config.dat ]] && echo present || echo missing)"
   ((${#left[@]} == 0)) && [[ -f "$run/config.dat" ]]
 }
-
-# clickClient X Y: a left click at a client position.
-clickClient() {
-  xdotool mousemove --sync $((originX + $1)) $((originY + $2)) click 1
-}
-
-boxCentre() { echo $(($1 + $3 / 2)) $(($2 + $4 / 2)); }
 
 # playRound NAME BALL_SIZE LEFT TOP WIDTH HEIGHT: picks the ball in the box,
 # follows the wait screen into the match and leaves it with Esc.
@@ -466,14 +244,8 @@ playRound() {
 
 # --- the test ----------------------------------------------------------------------
 
-step "start the X server and openbox"
-startXServer || fail "a private X server" "Xvfb on a free display in :90..:120" "$(cat "$work/xvfb.log" 2>/dev/null)"
-startWindowManager || fail "openbox managing the screen" "a running window manager" "$(cat "$work/openbox.log")"
-echo "    DISPLAY=$DISPLAY"
-
-step "start rallix-one"
-(cd "$run" && SDL_AUDIODRIVER=dummy exec "$program") >"$work/program.log" 2>&1 &
-programPid=$!
+startDisplay
+startProgram "$program"
 waitFor 10 "the program's window" "a window titled Rallix" windowTitled Rallix
 waitFor 5 "the picture menu" "$menuExpected" menuShows menu
 echo "    $seen"
@@ -484,17 +256,5 @@ playRound second 95 "${image4Box[@]}"
 step "click EXIT"
 # shellcheck disable=SC2046
 clickClient $(boxCentre "${exitBox[@]}")
-exitStart=$(now)
-while kill -0 "$programPid" 2>/dev/null && (($(elapsedMs "$exitStart") < 5000)); do
-  sleep 0.1
-done
-if kill -0 "$programPid" 2>/dev/null; then
-  takeShot after-exit
-  fail "the program to end after EXIT" "exit within 5 s" "still running"
-fi
-status=0
-wait "$programPid" || status=$?
-programPid=""
-((status == 0)) || fail "exit status 0 after EXIT" "0" "$status; output: $(cat "$work/program.log")"
-echo "    ended with status 0 after $(elapsedMs "$exitStart") ms"
+expectCleanExit 5
 echo "PASS"
