@@ -1,5 +1,6 @@
 #include "frontend/frm_config.h"
 
+#include "frontend/joystick_listing.h"
 #include "frontend/settings_screen_style.h"
 
 namespace rallix {
@@ -31,12 +32,9 @@ void FrmConfig::Form_Load() {
     Detector.emplace();
   }
   Detector->InitNormal(hWnd());
-  const int count = Detector->JoysticksCount();
+  const int count = ReadJoystickList(*Detector, JoyNames, JoyGuids, JoyType);
   if (count > 0) {
-    JoyGuids.resize(static_cast<std::size_t>(count) + 1);
-    JoyNames.resize(static_cast<std::size_t>(count) + 1);
     for (int i = 1; i <= count; ++i) {
-      Detector->GetJoysticks(i, JoyGuids[i], JoyNames[i], JoyType);
       d.List1.AddItem(JoyNames[i]);
     }
     return;

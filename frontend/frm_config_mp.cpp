@@ -1,6 +1,7 @@
 #include "frontend/frm_config_mp.h"
 
 #include "art/artwork.h"
+#include "frontend/joystick_listing.h"
 #include "frontend/match_setup.h"
 #include "frontend/settings_files.h"
 #include "frontend/settings_screen_style.h"
@@ -97,15 +98,10 @@ void FrmConfigMP::Form_Load() {
   d.List2.AddItem(kKeyboard);
   d.List1.AddItem(kMouse);
   d.List2.AddItem(kMouse);
-  if (Detector->JoysticksCount() > 0) {
-    const int n = Detector->JoysticksCount();
-    JoyGuids.resize(static_cast<std::size_t>(n) + 1);
-    JoyNames.resize(static_cast<std::size_t>(n) + 1);
-    for (int i = 1; i <= n; ++i) {
-      Detector->GetJoysticks(i, JoyGuids[i], JoyNames[i], JoyType);
-      d.List1.AddItem(JoyNames[i]);
-      d.List2.AddItem(JoyNames[i]);
-    }
+  const int count = ReadJoystickList(*Detector, JoyNames, JoyGuids, JoyType);
+  for (int i = 1; i <= count; ++i) {
+    d.List1.AddItem(JoyNames[i]);
+    d.List2.AddItem(JoyNames[i]);
   }
 }
 

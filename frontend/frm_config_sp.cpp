@@ -1,6 +1,7 @@
 #include "frontend/frm_config_sp.h"
 
 #include "art/artwork.h"
+#include "frontend/joystick_listing.h"
 #include "frontend/match_setup.h"
 #include "frontend/settings_files.h"
 #include "frontend/settings_screen_style.h"
@@ -62,16 +63,13 @@ void FrmConfigSp::Form_Load() {
     Detector.emplace();
   }
   Detector->InitNormal(hWnd());
-  if (Detector->JoysticksCount() == 0) {
+  const int count = ReadJoystickList(*Detector, JoyNames, JoyGuids, JoyType);
+  if (count == 0) {
     return;  // nothing to choose: the list stays empty, the boxes disabled
   }
   d.Check1.enabled = true;
   d.Check2.enabled = true;
-  const int n = Detector->JoysticksCount();
-  JoyGuids.resize(static_cast<std::size_t>(n) + 1);
-  JoyNames.resize(static_cast<std::size_t>(n) + 1);
-  for (int i = 1; i <= n; ++i) {
-    Detector->GetJoysticks(i, JoyGuids[i], JoyNames[i], JoyType);
+  for (int i = 1; i <= count; ++i) {
     d.List1.AddItem(JoyNames[i]);
   }
 }
