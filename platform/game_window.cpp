@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <map>
 #include <optional>
+#include <string_view>
 #include <tuple>
 #include <unordered_map>
 
@@ -68,7 +69,10 @@ struct GameWindow::Impl {
   std::map<const Surface*, CachedTexture> surfaceTextures;
   std::map<const Picture*, CachedTexture> pictureTextures;
   std::map<std::tuple<std::string, int, bool>, std::unique_ptr<TTF_Font, FontFree>> fonts;
-  std::map<std::tuple<std::string, int, bool, int, int, std::string>, CachedTexture> texts;
+  // Looked up with views of the label's own strings (std::less<>), so a
+  // label drawn every frame costs no allocation once its text is cached.
+  std::map<std::tuple<std::string, int, bool, int, int, std::string>, CachedTexture, std::less<>>
+      texts;
 
   ~Impl() {
     surfaceTextures.clear();
@@ -105,8 +109,9 @@ struct GameWindow::Impl {
 
   CachedTexture& Text(const std::string& text, const FontSpec& fontSpec, int wrapWidth,
                       TextAlign align) {
-    auto key = std::make_tuple(fontSpec.family, PointsToPixels(fontSpec.points), fontSpec.bold,
-                               wrapWidth, static_cast<int>(align), text);
+    const auto key =
+        std::make_tuple(std::string_view(fontSpec.family), PointsToPixels(fontSpec.points),
+                        fontSpec.bold, wrapWidth, static_cast<int>(align), std::string_view(text));
     auto it = texts.find(key);
     if (it != texts.end()) {
       return it->second;
@@ -127,7 +132,11 @@ struct GameWindow::Impl {
     Texture texture(detail::CheckSdl(SDL_CreateTextureFromSurface(renderer, rendered.get()),
                                      kSource, "cannot make a text texture"));
     CachedTexture cached{std::move(texture), rendered->w, rendered->h, frame};
-    return texts.emplace(key, std::move(cached)).first->second;
+    return texts
+        .emplace(std::make_tuple(fontSpec.family, std::get<1>(key), fontSpec.bold, wrapWidth,
+                                 static_cast<int>(align), text),
+                 std::move(cached))
+        .first->second;
   }
 };
 

@@ -271,14 +271,15 @@ void FormsRuntime::KeyToFocusedControl(std::uint8_t keyCode, bool shift) {
 
 void FormsRuntime::FireTimers() {
   const Nanoseconds now = clock_->Now();
-  // A handler may unload forms (queued), but it cannot destroy a timer while
-  // this walk is under way; copies keep the walk safe all the same.
-  for (Form* form : std::vector<Form*>(loaded_)) {
-    for (Timer* timer : std::vector<Timer*>(form->controls_.Timers())) {
+  // A handler's stack changes are queued until this walk is over, so no
+  // form or timer comes or goes under it; indexes keep it allocation-free.
+  for (std::size_t f = 0; f < loaded_.size(); ++f) {
+    const std::vector<Timer*>& timers = loaded_[f]->controls_.Timers();
+    for (std::size_t t = 0; t < timers.size(); ++t) {
       if (ended_) {
         return;
       }
-      timer->FireIfDue(now);
+      timers[t]->FireIfDue(now);
     }
   }
 }
