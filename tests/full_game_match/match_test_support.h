@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,40 @@ inline std::vector<std::string> ExistingFiles(const std::vector<std::string>& fi
     }
   }
   return existing;
+}
+
+// A settings file or a picture that will not do, and the error it must raise.
+struct BrokenFile {
+  const char* name;
+  const char* settingsText;  // nullptr: a good settings file
+  const char* missingFile;   // nullptr: every file there
+  int number;
+  const char* mentions;
+};
+
+// Spoils the laid-out files as the case says, loads the match and checks it
+// refuses with the case's error, every other picture still in place and the
+// pointer never hidden.
+inline void ExpectMatchRefuses(FormsRuntime& runtime, Form& match, const BrokenFile& c,
+                               const std::string& settingsFile,
+                               const std::vector<std::string>& pictures) {
+  if (c.settingsText != nullptr) {
+    std::ofstream(settingsFile, std::ios::binary | std::ios::trunc) << c.settingsText;
+  }
+  if (c.missingFile != nullptr) {
+    std::filesystem::remove(c.missingFile);
+  }
+  try {
+    runtime.Start(match);
+    ADD_FAILURE() << "the match loaded";
+  } catch (const RuntimeError& error) {
+    EXPECT_EQ(error.Number(), c.number) << error.what();
+    EXPECT_NE(error.Description().find(c.mentions), std::string::npos) << error.Description();
+  }
+  std::vector<std::string> expected = pictures;
+  std::erase(expected, c.missingFile == nullptr ? "" : c.missingFile);
+  EXPECT_EQ(ExistingFiles(pictures), expected);
+  EXPECT_EQ(runtime.Devices().CursorCount(), 0) << "the pointer was hidden";
 }
 
 inline int Timer1Interval(const Form& form) {

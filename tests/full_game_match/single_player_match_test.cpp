@@ -260,38 +260,15 @@ INSTANTIATE_TEST_SUITE_P(Endings, SinglePlayerEnding,
                                            EndingCase{"Escape", PassEnd::Escape, 1, nullptr}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-struct BrokenFile {
-  const char* name;
-  const char* settingsText;  // nullptr: a good settings file
-  const char* missingFile;   // nullptr: every file there
-  int number;
-  const char* mentions;
-};
+using testing::BrokenFile;
 
 class SinglePlayerBrokenFiles : public SinglePlayerMatch,
                                 public ::testing::WithParamInterface<BrokenFile> {};
 
 TEST_P(SinglePlayerBrokenFiles, RaiseBeforeAnyFileIsDeleted) {
-  const BrokenFile& c = GetParam();
   WriteSinglePlayerSettings(KeyboardSettings(300, 5, 6));
   testing::LayOutPictures(true);
-  if (c.settingsText != nullptr) {
-    std::ofstream("config1.cfg", std::ios::binary | std::ios::trunc) << c.settingsText;
-  }
-  if (c.missingFile != nullptr) {
-    std::filesystem::remove(c.missingFile);
-  }
-  try {
-    Runtime().Start(match);
-    FAIL() << "the match loaded";
-  } catch (const RuntimeError& error) {
-    EXPECT_EQ(error.Number(), c.number) << error.what();
-    EXPECT_NE(error.Description().find(c.mentions), std::string::npos) << error.Description();
-  }
-  std::vector<std::string> expected = kMatchPictures;
-  std::erase(expected, c.missingFile == nullptr ? "" : c.missingFile);
-  EXPECT_EQ(ExistingFiles(kMatchPictures), expected);
-  EXPECT_EQ(Runtime().Devices().CursorCount(), 0) << "the pointer was hidden";
+  testing::ExpectMatchRefuses(Runtime(), match, GetParam(), "config1.cfg", kMatchPictures);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -278,38 +278,15 @@ INSTANTIATE_TEST_SUITE_P(Endings, TwoPlayerEnding,
                                            EndingCase{"Escape", PassEnd::Escape, 1}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-struct BrokenFile {
-  const char* name;
-  const char* settingsText;  // nullptr: a good settings file
-  const char* missingFile;   // nullptr: every file there
-  int number;
-  const char* mentions;
-};
+using testing::BrokenFile;
 
 class TwoPlayerBrokenFiles : public TwoPlayerMatch,
                              public ::testing::WithParamInterface<BrokenFile> {};
 
 TEST_P(TwoPlayerBrokenFiles, RaiseBeforeAnyFileIsDeleted) {
-  const BrokenFile& c = GetParam();
   WriteTwoPlayerSettings(Players("Keyboard", "Mouse"));
   testing::LayOutPictures(false);
-  if (c.settingsText != nullptr) {
-    std::ofstream("mp1.cfg", std::ios::binary | std::ios::trunc) << c.settingsText;
-  }
-  if (c.missingFile != nullptr) {
-    std::filesystem::remove(c.missingFile);
-  }
-  try {
-    Runtime().Start(match);
-    FAIL() << "the match loaded";
-  } catch (const RuntimeError& error) {
-    EXPECT_EQ(error.Number(), c.number) << error.what();
-    EXPECT_NE(error.Description().find(c.mentions), std::string::npos) << error.Description();
-  }
-  std::vector<std::string> expected = kMatchPictures;
-  std::erase(expected, c.missingFile == nullptr ? "" : c.missingFile);
-  EXPECT_EQ(ExistingFiles(kMatchPictures), expected);
-  EXPECT_EQ(Runtime().Devices().CursorCount(), 0) << "the pointer was hidden";
+  testing::ExpectMatchRefuses(Runtime(), match, GetParam(), "mp1.cfg", kMatchPictures);
 }
 
 INSTANTIATE_TEST_SUITE_P(
