@@ -2,8 +2,8 @@
 
 #include <iostream>
 
+#include "core/errors.h"
 #include "frontend/full_game.h"
-#include "platform/errors.h"
 
 int main() {
   try {

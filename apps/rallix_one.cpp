@@ -2,8 +2,8 @@
 
 #include <iostream>
 
+#include "core/errors.h"
 #include "first_edition/first_edition.h"
-#include "platform/errors.h"
 
 int main() {
   try {

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "platform/picture.h"
+#include "core/picture.h"
 
 namespace rallix::art {
 

@@ -6,7 +6,7 @@
 
 #include "art/lighting.h"
 #include "art/raster.h"
-#include "platform/picture.h"
+#include "core/picture.h"
 
 namespace rallix::art {
 

@@ -10,9 +10,9 @@
 
 #include "art/artwork.h"
 #include "bench/allocation_counter.h"
-#include "input/key_codes.h"
-#include "match/single_player_rally.h"
-#include "platform/display.h"
+#include "core/key_codes.h"
+#include "platform/video/display.h"
+#include "rules/single_player_rally.h"
 
 namespace rallix {
 namespace {

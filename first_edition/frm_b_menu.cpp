@@ -2,7 +2,7 @@
 
 #include "art/artwork.h"
 #include "first_edition/frm_wait.h"
-#include "platform/picture_file.h"
+#include "platform/files/picture_file.h"
 
 namespace rallix {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "first_edition/frm_b_menu.h"
 #include "first_edition/frm_wait.h"
-#include "platform/sequential_file.h"
+#include "platform/files/sequential_file.h"
 
 namespace rallix {
 namespace {

@@ -8,11 +8,11 @@
 
 #include "input/creator_input_detector.h"
 #include "match/match_pointer.h"
-#include "match/single_player_rally.h"
-#include "platform/display.h"
+#include "platform/audio/sound.h"
 #include "platform/forms/runtime.h"
 #include "platform/forms/timer.h"
-#include "platform/sound.h"
+#include "platform/video/display.h"
+#include "rules/single_player_rally.h"
 
 namespace rallix {
 

@@ -4,8 +4,8 @@
 
 #include "art/artwork.h"
 #include "first_edition/frm_main.h"
-#include "platform/picture_file.h"
-#include "platform/sequential_file.h"
+#include "platform/files/picture_file.h"
+#include "platform/files/sequential_file.h"
 
 namespace rallix {
 namespace {

@@ -3,8 +3,8 @@
 #include "art/artwork.h"
 #include "frontend/joystick_listing.h"
 #include "frontend/match_setup.h"
-#include "frontend/settings_files.h"
 #include "frontend/settings_screen_style.h"
+#include "settings/settings_files.h"
 
 namespace rallix {
 namespace {

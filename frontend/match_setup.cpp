@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "platform/picture_file.h"
+#include "platform/files/picture_file.h"
 
 namespace rallix {
 namespace {

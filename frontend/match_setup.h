@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/picture.h"
-#include "platform/random.h"
+#include "core/picture.h"
+#include "platform/time/random.h"
 
 namespace rallix {
 

@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-#include "platform/errors.h"
+#include "core/errors.h"
 
 namespace rallix {
 namespace {

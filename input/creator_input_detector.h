@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/devices.h"
+#include "platform/devices/devices.h"
 
 namespace rallix {
 

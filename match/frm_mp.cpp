@@ -1,6 +1,6 @@
 #include "match/frm_mp.h"
 
-#include "frontend/settings_files.h"
+#include "settings/settings_files.h"
 
 namespace rallix {
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "match/match_form.h"
-#include "match/two_player_rally.h"
+#include "rules/two_player_rally.h"
 
 namespace rallix {
 

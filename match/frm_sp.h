@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "match/match_form.h"
-#include "match/single_player_rally.h"
+#include "rules/single_player_rally.h"
 
 namespace rallix {
 

@@ -9,9 +9,9 @@
 #include "input/creator_input_detector.h"
 #include "match/match_pointer.h"
 #include "match/match_screen.h"
+#include "platform/audio/sound.h"
 #include "platform/forms/form.h"
 #include "platform/forms/timer.h"
-#include "platform/sound.h"
 
 namespace rallix {
 

@@ -3,7 +3,7 @@
 // at the end of the set-up, and given back exactly once, whichever way the
 // match ends (its own timer, or the window being closed).
 
-#include "platform/sdl_devices.h"
+#include "platform/devices/sdl_devices.h"
 
 namespace rallix {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/sequential_file.h"
+#include "platform/files/sequential_file.h"
 
 namespace rallix {
 namespace {

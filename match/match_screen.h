@@ -7,9 +7,9 @@
 
 #include <optional>
 
-#include "match/rect.h"
-#include "match/single_player_rally.h"
-#include "platform/display.h"
+#include "core/rect.h"
+#include "platform/video/display.h"
+#include "rules/single_player_rally.h"
 
 namespace rallix {
 

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "match/single_player_rally.h"
+#include "rules/single_player_rally.h"
 
 namespace rallix {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "platform/errors.h"
+#include "core/errors.h"
 
 namespace rallix::detail {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "input/key_codes.h"
+#include "core/key_codes.h"
 #include "platform/forms/widget_style.h"
 
 namespace rallix {

@@ -1,6 +1,6 @@
 #include "platform/forms/command_button.h"
 
-#include "input/key_codes.h"
+#include "core/key_codes.h"
 #include "platform/forms/widget_style.h"
 
 namespace rallix {

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/clock.h"
-#include "platform/painter.h"
+#include "platform/time/clock.h"
+#include "platform/video/painter.h"
 
 namespace rallix {
 

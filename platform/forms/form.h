@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/devices.h"
+#include "platform/devices/devices.h"
 #include "platform/forms/control.h"
-#include "platform/game_window.h"
+#include "platform/video/game_window.h"
 
 namespace rallix {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "input/key_codes.h"
+#include "core/key_codes.h"
 
 namespace rallix {
 

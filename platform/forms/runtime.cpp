@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <iostream>
 
-#include "input/key_codes.h"
+#include "core/key_codes.h"
 #include "platform/detail/sdl_error.h"
+#include "platform/devices/key_code_table.h"
 #include "platform/forms/timer.h"
-#include "platform/key_code_table.h"
 
 namespace rallix {
 namespace {

@@ -9,13 +9,13 @@
 #include <memory>
 #include <vector>
 
-#include "platform/clock.h"
+#include "platform/audio/sound.h"
+#include "platform/devices/sdl_devices.h"
 #include "platform/forms/form.h"
-#include "platform/frame_pacer.h"
-#include "platform/game_window.h"
-#include "platform/random.h"
-#include "platform/sdl_devices.h"
-#include "platform/sound.h"
+#include "platform/time/clock.h"
+#include "platform/time/frame_pacer.h"
+#include "platform/time/random.h"
+#include "platform/video/game_window.h"
 
 namespace rallix {
 

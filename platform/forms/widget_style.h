@@ -2,7 +2,7 @@
 // The look shared by the classic controls: light faces, bevels, the default
 // control font, and the colours of text on them.
 
-#include "platform/painter.h"
+#include "platform/video/painter.h"
 
 namespace rallix {
 

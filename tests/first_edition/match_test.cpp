@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "art/artwork.h"
+#include "core/errors.h"
+#include "core/key_codes.h"
 #include "first_edition/first_edition.h"
-#include "input/key_codes.h"
-#include "platform/errors.h"
-#include "platform/picture_file.h"
-#include "platform/sequential_file.h"
-#include "screen_test_support.h"
+#include "platform/files/picture_file.h"
+#include "platform/files/sequential_file.h"
+#include "tests/support/screen_test_support.h"
 
 namespace rallix {
 namespace {

@@ -6,8 +6,8 @@
 
 #include "art/artwork.h"
 #include "first_edition/first_edition.h"
-#include "platform/picture_file.h"
-#include "screen_test_support.h"
+#include "platform/files/picture_file.h"
+#include "tests/support/screen_test_support.h"
 
 namespace rallix {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "frontend/settings_files.h"
-#include "full_game_test_support.h"
-#include "input/key_codes.h"
+#include "core/key_codes.h"
+#include "settings/settings_files.h"
+#include "tests/frontend/full_game_test_support.h"
 
 namespace rallix {
 namespace {

@@ -4,11 +4,11 @@
 #include <set>
 
 #include "art/artwork.h"
-#include "frontend/settings_files.h"
-#include "full_game_test_support.h"
-#include "input/key_codes.h"
+#include "core/key_codes.h"
+#include "platform/files/picture_file.h"
 #include "platform/forms/check_box.h"
-#include "platform/picture_file.h"
+#include "settings/settings_files.h"
+#include "tests/frontend/full_game_test_support.h"
 
 namespace rallix {
 namespace {

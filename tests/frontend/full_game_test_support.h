@@ -7,7 +7,7 @@
 #include "frontend/full_game.h"
 #include "platform/forms/combo_box.h"
 #include "platform/forms/list_box.h"
-#include "tests/first_edition/screen_test_support.h"
+#include "tests/support/screen_test_support.h"
 
 namespace rallix::testing {
 

@@ -2,11 +2,11 @@
 
 #include <memory>
 
-#include "frontend/settings_files.h"
-#include "full_game_test_support.h"
 #include "platform/forms/check_box.h"
 #include "platform/forms/frame.h"
-#include "platform/virtual_joystick.h"
+#include "settings/settings_files.h"
+#include "tests/frontend/full_game_test_support.h"
+#include "tests/support/virtual_joystick.h"
 
 namespace rallix {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "full_game_test_support.h"
+#include "tests/frontend/full_game_test_support.h"
 
 namespace rallix {
 namespace {

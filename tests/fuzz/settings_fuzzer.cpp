@@ -15,10 +15,10 @@
 #include <string>
 #include <tuple>
 
-#include "frontend/settings_files.h"
-#include "platform/error_numbers.h"
-#include "platform/errors.h"
-#include "platform/sequential_file.h"
+#include "core/error_numbers.h"
+#include "core/errors.h"
+#include "platform/files/sequential_file.h"
+#include "settings/settings_files.h"
 
 namespace rallix {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "input/key_codes.h"
-#include "platform/errors.h"
-#include "platform/sdl_devices.h"
+#include "core/errors.h"
+#include "core/key_codes.h"
+#include "platform/devices/sdl_devices.h"
 
 namespace rallix {
 namespace {

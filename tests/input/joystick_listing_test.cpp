@@ -1,6 +1,6 @@
 // Listing and opening pads through CreatorInputDetector.
 
-#include "tests/input/joystick_test_support.h"
+#include "tests/support/joystick_test_support.h"
 
 namespace rallix {
 namespace {

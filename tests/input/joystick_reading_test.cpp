@@ -1,6 +1,6 @@
 // Reading pads through CreatorInputDetector, and its joystick errors.
 
-#include "tests/input/joystick_test_support.h"
+#include "tests/support/joystick_test_support.h"
 
 namespace rallix {
 namespace {

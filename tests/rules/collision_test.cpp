@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "match/rally_rules.h"
+#include "rules/rally_rules.h"
 #include "tests/rules/rules_test_support.h"
 
 namespace rallix {

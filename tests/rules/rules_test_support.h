@@ -6,9 +6,9 @@
 #include <ostream>
 #include <utility>
 
-#include "match/rally_rules.h"
-#include "match/rect.h"
-#include "match/single_player_rally.h"
+#include "core/rect.h"
+#include "rules/rally_rules.h"
+#include "rules/single_player_rally.h"
 
 namespace rallix {
 

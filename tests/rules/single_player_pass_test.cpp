@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "input/key_codes.h"
-#include "match/single_player_rally.h"
+#include "core/key_codes.h"
+#include "rules/single_player_rally.h"
 #include "tests/rules/rules_test_support.h"
 
 namespace rallix {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "input/key_codes.h"
-#include "match/rally_rules.h"
+#include "core/key_codes.h"
+#include "rules/rally_rules.h"
 #include "tests/rules/rules_test_support.h"
 
 namespace rallix {

@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "input/key_codes.h"
-#include "match/two_player_rally.h"
+#include "core/key_codes.h"
+#include "rules/two_player_rally.h"
 #include "tests/rules/rules_test_support.h"
 
 namespace rallix {

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "frontend/settings_files.h"
-#include "platform/error_numbers.h"
-#include "platform/errors.h"
-#include "tests/files/file_test_support.h"
+#include "core/error_numbers.h"
+#include "core/errors.h"
+#include "settings/settings_files.h"
+#include "tests/platform/files/file_test_support.h"
 
 namespace rallix {
 namespace {

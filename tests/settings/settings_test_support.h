@@ -3,7 +3,7 @@
 
 #include <tuple>
 
-#include "frontend/settings_files.h"
+#include "settings/settings_files.h"
 
 namespace rallix::testing {
 

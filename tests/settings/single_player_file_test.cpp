@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "frontend/settings_files.h"
-#include "tests/files/file_test_support.h"
+#include "settings/settings_files.h"
+#include "tests/platform/files/file_test_support.h"
 #include "tests/settings/settings_test_support.h"
 
 namespace rallix {

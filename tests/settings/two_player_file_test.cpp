@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "frontend/settings_files.h"
-#include "platform/sequential_file.h"
-#include "tests/files/file_test_support.h"
+#include "platform/files/sequential_file.h"
+#include "settings/settings_files.h"
+#include "tests/platform/files/file_test_support.h"
 #include "tests/settings/settings_test_support.h"
 
 namespace rallix {

@@ -1,0 +1,226 @@
+#include "platform/devices/sdl_joystick.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <array>
+
+#include "platform/devices/joystick_axis.h"
+
+namespace rallix {
+namespace {
+
+constexpr std::int32_t kJoystickClass = 4;
+constexpr std::int32_t kSubtypeUnknown = 1;
+constexpr std::int32_t kSubtypeTraditional = 2;
+constexpr std::int32_t kSubtypeFlightStick = 3;
+constexpr std::int32_t kSubtypeGamepad = 4;
+constexpr std::int32_t kSubtypeWheel = 6;
+
+constexpr std::int32_t kDefaultRangeMaximum = 5000;
+// The classic record's "centred" point-of-view reading.
+constexpr std::int32_t kPointOfViewCentred = -1;
+constexpr std::uint8_t kPressed = 0x80;
+
+std::int32_t ClassicDeviceType(SDL_JoystickType type) {
+  std::int32_t subtype = kSubtypeUnknown;
+  switch (type) {
+    case SDL_JOYSTICK_TYPE_GAMECONTROLLER:
+    case SDL_JOYSTICK_TYPE_DANCE_PAD:
+    case SDL_JOYSTICK_TYPE_ARCADE_PAD:
+      subtype = kSubtypeGamepad;
+      break;
+    case SDL_JOYSTICK_TYPE_ARCADE_STICK:
+      subtype = kSubtypeTraditional;
+      break;
+    case SDL_JOYSTICK_TYPE_FLIGHT_STICK:
+    case SDL_JOYSTICK_TYPE_THROTTLE:
+      subtype = kSubtypeFlightStick;
+      break;
+    case SDL_JOYSTICK_TYPE_WHEEL:
+      subtype = kSubtypeWheel;
+      break;
+    default:
+      break;
+  }
+  return kJoystickClass | (subtype << 8);
+}
+
+std::string GuidText(int deviceIndex) {
+  // 32 hex digits and the terminator.
+  std::array<char, 33> text{};
+  SDL_JoystickGetGUIDString(SDL_JoystickGetDeviceGUID(deviceIndex), text.data(),
+                            static_cast<int>(text.size()));
+  return text.data();
+}
+
+class SdlJoystickDevice final : public JoystickDevice {
+ public:
+  explicit SdlJoystickDevice(int deviceIndex) : lease_(deviceIndex) {}
+
+  bool SetDeadZone(std::int32_t axisOffset, std::int32_t deadZone) override {
+    const std::optional<int> axis = JoyAxisAtOffset(axisOffset);
+    if (!axis || deadZone < 0 || deadZone > kJoyDeadZoneWhole) {
+      return false;
+    }
+    deadZones_[static_cast<std::size_t>(*axis)] = deadZone;
+    return true;
+  }
+
+  bool SetRange(std::int32_t minimum, std::int32_t maximum) override {
+    if (minimum >= maximum) {
+      return false;
+    }
+    minimum_ = minimum;
+    maximum_ = maximum;
+    return true;
+  }
+
+  bool Acquire() override {
+    acquired_ = AttachedJoystick() != nullptr;
+    return acquired_;
+  }
+
+  bool GetState(JoyStateRecord& out) override {
+    SDL_Joystick* joystick = AcquiredJoystick();
+    if (joystick == nullptr) {
+      return false;
+    }
+    JoyStateRecord state;
+    const int axes = SDL_JoystickNumAxes(joystick);
+    for (int axis = 0; axis < kJoyAxisCount; ++axis) {
+      JoyAxisField(state, axis) =
+          axis < axes ? MapJoyAxis(SDL_JoystickGetAxis(joystick, axis), minimum_, maximum_,
+                                   deadZones_[static_cast<std::size_t>(axis)])
+                      : JoyAxisCentre(minimum_, maximum_);
+    }
+    // Hats are not read yet: every point of view reads centred.
+    state.pointOfView.fill(kPointOfViewCentred);
+    const int buttons =
+        std::min(SDL_JoystickNumButtons(joystick), static_cast<int>(state.buttons.size()));
+    for (int button = 0; button < buttons; ++button) {
+      state.buttons[static_cast<std::size_t>(button)] =
+          SDL_JoystickGetButton(joystick, button) != 0 ? kPressed : 0;
+    }
+    out = state;
+    return true;
+  }
+
+  bool Poll() override {
+    if (AcquiredJoystick() == nullptr) {
+      return false;
+    }
+    SDL_JoystickUpdate();
+    return AcquiredJoystick() != nullptr;
+  }
+
+ private:
+  // Null once the device was unplugged (or SDL let go of it).
+  SDL_Joystick* AttachedJoystick() const {
+    if (!lease_.Held()) {
+      return nullptr;
+    }
+    SDL_Joystick* joystick = SDL_JoystickFromInstanceID(lease_.InstanceId());
+    return joystick != nullptr && SDL_JoystickGetAttached(joystick) == SDL_TRUE ? joystick
+                                                                                : nullptr;
+  }
+
+  // An unplugged device loses its acquisition, as the classic one did.
+  SDL_Joystick* AcquiredJoystick() {
+    SDL_Joystick* joystick = acquired_ ? AttachedJoystick() : nullptr;
+    acquired_ = joystick != nullptr;
+    return joystick;
+  }
+
+  SdlJoystickLease lease_;
+  std::array<std::int32_t, kJoyAxisCount> deadZones_{};
+  std::int32_t minimum_ = 0;
+  std::int32_t maximum_ = kDefaultRangeMaximum;
+  bool acquired_ = false;
+};
+
+}  // namespace
+
+SdlJoysticks::SdlJoysticks() {
+  // SDL watches this hint, so setting it after the subsystem started counts.
+  SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+}
+
+std::vector<SdlJoysticks::Attached> SdlJoysticks::Refresh() {
+  if (!subsystem_.Ready()) {
+    return {};
+  }
+  struct Seen {
+    int deviceIndex;
+    std::int32_t instanceId;
+    std::string guid;
+  };
+  std::vector<Seen> seen;
+  const int count = SDL_NumJoysticks();
+  for (int index = 0; index < count; ++index) {
+    seen.push_back({index, SDL_JoystickGetDeviceInstanceID(index), GuidText(index)});
+  }
+
+  const auto isSeen = [&seen](const Ranked& ranked) {
+    return std::any_of(seen.begin(), seen.end(),
+                       [&ranked](const Seen& s) { return s.instanceId == ranked.instanceId; });
+  };
+  std::erase_if(ranked_, [&isSeen](const Ranked& ranked) { return !isSeen(ranked); });
+
+  std::vector<Seen> byInstance = seen;
+  std::sort(byInstance.begin(), byInstance.end(),
+            [](const Seen& a, const Seen& b) { return a.instanceId < b.instanceId; });
+  for (const Seen& device : byInstance) {
+    const auto known = [&device](const Ranked& r) { return r.instanceId == device.instanceId; };
+    if (std::any_of(ranked_.begin(), ranked_.end(), known)) {
+      continue;
+    }
+    int rank = 1;
+    const auto taken = [&device, &rank](const Ranked& r) {
+      return r.guid == device.guid && r.rank == rank;
+    };
+    while (std::any_of(ranked_.begin(), ranked_.end(), taken)) {
+      ++rank;
+    }
+    ranked_.push_back({device.instanceId, device.guid, rank});
+  }
+
+  std::vector<Attached> attached;
+  for (const Seen& device : seen) {
+    const auto it = std::find_if(ranked_.begin(), ranked_.end(), [&device](const Ranked& r) {
+      return r.instanceId == device.instanceId;
+    });
+    attached.push_back({device.deviceIndex, device.guid + "-" + std::to_string(it->rank)});
+  }
+  return attached;
+}
+
+std::vector<JoystickInstance> SdlJoysticks::List() {
+  std::vector<JoystickInstance> list;
+  for (const Attached& device : Refresh()) {
+    const char* name = SDL_JoystickNameForIndex(device.deviceIndex);
+    JoystickInstance entry;
+    entry.guid = device.identifier;
+    entry.name = name != nullptr && *name != '\0' ? std::string(name)
+                                                  : "Joystick " + std::to_string(list.size() + 1);
+    entry.type = ClassicDeviceType(SDL_JoystickGetDeviceType(device.deviceIndex));
+    list.push_back(std::move(entry));
+  }
+  return list;
+}
+
+std::unique_ptr<JoystickDevice> SdlJoysticks::Open(const std::string& identifier) {
+  if (!subsystem_.Ready()) {
+    throw RuntimeError(
+        ErrorNumber::PlatformServiceFailed, "DeviceInputService",
+        "No joystick can be opened, SDL's joystick support did not start: " + subsystem_.Failure());
+  }
+  for (const Attached& device : Refresh()) {
+    if (device.identifier == identifier) {
+      return std::make_unique<SdlJoystickDevice>(device.deviceIndex);
+    }
+  }
+  ThrowJoystickNotFound(identifier);
+}
+
+}  // namespace rallix

@@ -1,0 +1,66 @@
+#pragma once
+// The attached joysticks on SDL's joystick API: their identifiers, names and
+// device types, and the devices the input detector reads.
+//
+// Identifier: SDL's 32-hex-digit GUID, a dash, and a rank, e.g.
+// "0300c3e45e0400008e02000014010000-1". Two pads of the same model share one
+// GUID, so the rank tells them apart: a device takes the lowest rank not held
+// by another attached device of its GUID when it is first seen (devices
+// first seen together rank in instance-id order), and keeps it while it stays
+// attached. The first pad of a model is "-1" on every run, so the identifier
+// a settings file keeps finds the same pad again.
+//
+// Type: the classic device-type number, low byte 4 (joystick class), second
+// byte the subtype from SDL_JoystickGetDeviceType:
+//   game controller, dance pad, arcade pad   4 gamepad       0x0404 = 1028
+//   arcade stick                             2 traditional   0x0204 =  516
+//   flight stick, throttle                   3 flight stick  0x0304 =  772
+//   wheel                                    6 wheel         0x0604 = 1540
+//   anything else (unknown, guitar, drums)   1 unknown       0x0104 =  260
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/devices/devices.h"
+#include "platform/devices/sdl_joystick_handles.h"
+
+namespace rallix {
+
+class SdlJoysticks {
+ public:
+  // Joysticks are read whether or not a window of ours has the input focus,
+  // as the classic background device was: SDL would otherwise drop a pad's
+  // moves while the window is behind another (or headless, never focused).
+  SdlJoysticks();
+  SdlJoysticks(const SdlJoysticks&) = delete;
+  SdlJoysticks& operator=(const SdlJoysticks&) = delete;
+
+  // In SDL's device order; a nameless device is listed as "Joystick n", n its
+  // place in the list.
+  std::vector<JoystickInstance> List();
+  // The device reads axes mapped onto 0..5000 until told otherwise. An
+  // identifier naming no attached joystick: ThrowJoystickNotFound.
+  std::unique_ptr<JoystickDevice> Open(const std::string& identifier);
+
+ private:
+  struct Ranked {
+    std::int32_t instanceId;
+    std::string guid;
+    int rank;
+  };
+  struct Attached {
+    int deviceIndex;
+    std::string identifier;
+  };
+
+  // Forgets devices that went away, ranks the ones that came, and returns the
+  // attached devices in SDL's order with their identifiers.
+  std::vector<Attached> Refresh();
+
+  JoystickSubsystem subsystem_;
+  std::vector<Ranked> ranked_;
+};
+
+}  // namespace rallix

@@ -1,0 +1,376 @@
+#include "platform/files/sequential_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+#include <utility>
+
+#include "core/errors.h"
+
+namespace rallix {
+namespace {
+
+constexpr std::string_view kLineEnding = "\r\n";
+constexpr std::string_view kTrue = "#TRUE#";
+constexpr std::string_view kFalse = "#FALSE#";
+constexpr std::size_t kLongestQuotedText = 40;
+
+std::string FileName(const std::filesystem::path& path) {
+  return path.string();
+}
+
+std::string SystemReason(int errorNumber) {
+  return std::generic_category().message(errorNumber);
+}
+
+// Owns a POSIX file descriptor: the settings file must reach the disk (fsync) before it
+// replaces the earlier one, which the standard streams cannot promise.
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  ~FileDescriptor() {
+    if (fd_ >= 0) {
+      ::close(fd_);
+    }
+  }
+  int Get() const { return fd_; }
+  bool Valid() const { return fd_ >= 0; }
+  // Closes now so that a late write error reported by close() is not lost; errno on failure.
+  int Close() {
+    const int result = ::close(std::exchange(fd_, -1));
+    return result == 0 ? 0 : errno;
+  }
+
+ private:
+  int fd_;
+};
+
+// The system's errno for a failed step, or 0.
+int WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      return errno;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return 0;
+}
+
+std::filesystem::path TemporaryPathBeside(const std::filesystem::path& target) {
+  static std::atomic<unsigned> sequence{0};
+  std::filesystem::path temporary = target;
+  temporary += ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(sequence++);
+  return temporary;
+}
+
+// Makes the rename itself durable; a folder that cannot be synced is no reason to fail.
+void SyncFolderOf(const std::filesystem::path& target) {
+  std::filesystem::path folder = target.parent_path();
+  if (folder.empty()) {
+    folder = ".";
+  }
+  FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (fd.Valid()) {
+    ::fsync(fd.Get());
+  }
+}
+
+// Writes bytes to a fresh temporary file beside the target, syncs it and renames it over the
+// target. Returns the errno of the failing step (0 on success); the temporary file never
+// outlives a failure.
+int ReplaceFileWhole(const std::filesystem::path& target, std::string_view bytes) {
+  const std::filesystem::path temporary = TemporaryPathBeside(target);
+  FileDescriptor fd(
+      ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_TRUNC | O_CLOEXEC, 0666));
+  if (!fd.Valid()) {
+    return errno;
+  }
+  int failure = WriteAll(fd.Get(), bytes);
+  if (failure == 0 && ::fsync(fd.Get()) != 0) {
+    failure = errno;
+  }
+  const int closeFailure = fd.Close();
+  if (failure == 0) {
+    failure = closeFailure;
+  }
+  if (failure == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) {
+    failure = errno;
+  }
+  if (failure != 0) {
+    ::unlink(temporary.c_str());
+    return failure;
+  }
+  SyncFolderOf(target);
+  return 0;
+}
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+bool IsCanonicalIntegerText(std::string_view line) {
+  std::string_view digits = line;
+  const bool negative = !digits.empty() && digits.front() == '-';
+  if (negative) {
+    digits.remove_prefix(1);
+  }
+  if (digits.empty()) {
+    return false;
+  }
+  for (const char c : digits) {
+    if (!IsDigit(c)) {
+      return false;
+    }
+  }
+  if (digits.front() == '0') {
+    return digits.size() == 1 && !negative;  // "0" alone; never "007" or "-0"
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string FormatIntegerLine(std::int32_t value) {
+  return std::to_string(value);
+}
+
+std::string FormatBooleanLine(bool value) {
+  return std::string(value ? kTrue : kFalse);
+}
+
+std::string FormatStringLine(std::string_view text) {
+  std::string line;
+  line.reserve(text.size() + 2);
+  line += '"';
+  line += text;
+  line += '"';
+  return line;
+}
+
+ParsedLine<std::int32_t> ParseIntegerLine(std::string_view line) {
+  if (!IsCanonicalIntegerText(line)) {
+    return {std::nullopt, ErrorNumber::TypeMismatch};
+  }
+  std::int32_t value = 0;
+  const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), value);
+  if (error == std::errc::result_out_of_range) {
+    return {std::nullopt, ErrorNumber::Overflow};
+  }
+  if (error != std::errc() || end != line.data() + line.size()) {
+    return {std::nullopt, ErrorNumber::TypeMismatch};
+  }
+  return {value, 0};
+}
+
+ParsedLine<bool> ParseBooleanLine(std::string_view line) {
+  if (line == kTrue) {
+    return {true, 0};
+  }
+  if (line == kFalse) {
+    return {false, 0};
+  }
+  return {std::nullopt, ErrorNumber::TypeMismatch};
+}
+
+ParsedLine<std::string> ParseStringLine(std::string_view line) {
+  if (line.size() < 2 || line.front() != '"' || line.back() != '"') {
+    return {std::nullopt, ErrorNumber::TypeMismatch};
+  }
+  const std::string_view inside = line.substr(1, line.size() - 2);
+  if (inside.find('"') != std::string_view::npos) {
+    return {std::nullopt, ErrorNumber::TypeMismatch};
+  }
+  return {std::string(inside), 0};
+}
+
+std::vector<std::string> SplitSettingsLines(std::string_view text) {
+  std::vector<std::string> lines;
+  while (!text.empty()) {
+    const std::size_t lineFeed = text.find('\n');
+    std::string_view line = text.substr(0, lineFeed);
+    text.remove_prefix(lineFeed == std::string_view::npos ? text.size() : lineFeed + 1);
+    // A CR before the LF belongs to the line ending; so does a lone CR closing the file.
+    if (!line.empty() && line.back() == '\r') {
+      line.remove_suffix(1);
+    }
+    lines.emplace_back(line);
+  }
+  return lines;
+}
+
+std::string QuoteForMessage(std::string_view text) {
+  static constexpr char kHexDigits[] = "0123456789ABCDEF";
+  const bool tooLong = text.size() > kLongestQuotedText;
+  if (tooLong) {
+    text = text.substr(0, kLongestQuotedText);
+  }
+  std::string quoted = "\"";
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte >= 0x7F) {
+      quoted += "\\x";
+      quoted += kHexDigits[byte >> 4];
+      quoted += kHexDigits[byte & 0x0F];
+    } else {
+      quoted += c;
+    }
+  }
+  quoted += tooLong ? "\"..." : "\"";
+  return quoted;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+SequentialWriter::SequentialWriter(std::filesystem::path path) : path_(std::move(path)) {}
+
+void SequentialWriter::RequireOpen(const char* operation) const {
+  if (closed_) {
+    throw RuntimeError(ErrorNumber::BadFileNameOrNumber, "SequentialWriter",
+                       FileName(path_) + ": " + operation + " after the file was closed");
+  }
+}
+
+void SequentialWriter::Append(std::string_view line) {
+  contents_ += line;
+  contents_ += kLineEnding;
+}
+
+void SequentialWriter::WriteInteger(std::int32_t value) {
+  RequireOpen("WriteInteger");
+  Append(FormatIntegerLine(value));
+}
+
+void SequentialWriter::WriteBoolean(bool value) {
+  RequireOpen("WriteBoolean");
+  Append(FormatBooleanLine(value));
+}
+
+void SequentialWriter::WriteString(std::string_view text) {
+  RequireOpen("WriteString");
+  if (text.find_first_of("\"\r\n") != std::string_view::npos) {
+    throw RuntimeError(ErrorNumber::TypeMismatch, "SequentialWriter",
+                       FileName(path_) + ": a string holding a double quote, CR or LF cannot " +
+                           "be read back, found " + QuoteForMessage(text));
+  }
+  Append(FormatStringLine(text));
+}
+
+void SequentialWriter::Close() {
+  RequireOpen("Close");
+  const int failure = ReplaceFileWhole(path_, contents_);
+  if (failure != 0) {
+    throw RuntimeError(ErrorNumber::PathFileAccessError, "SequentialWriter",
+                       "Cannot write " + FileName(path_) + ": " + SystemReason(failure));
+  }
+  closed_ = true;
+  contents_.clear();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+SequentialReader::SequentialReader(std::filesystem::path path) : path_(std::move(path)) {
+  const auto notFound = [this](std::string reason) {
+    std::string description = "File not found: " + FileName(path_);
+    if (!reason.empty()) {
+      description += " (" + reason + ")";
+    }
+    throw RuntimeError(ErrorNumber::FileNotFound, "SequentialReader", description);
+  };
+  std::error_code error;
+  const auto status = std::filesystem::status(path_, error);
+  if (!std::filesystem::exists(status)) {
+    notFound("");
+  }
+  if (std::filesystem::is_directory(status)) {
+    notFound("it is a folder");
+  }
+  std::ifstream in(path_, std::ios::binary);
+  if (!in) {
+    notFound(SystemReason(errno));
+  }
+  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (in.bad()) {
+    notFound("read failed");
+  }
+  lines_ = SplitSettingsLines(text);
+}
+
+const std::string& SequentialReader::NextLine(std::string_view expected) {
+  if (AtEnd()) {
+    throw RuntimeError(ErrorNumber::InputPastEndOfFile, "SequentialReader",
+                       FileName(path_) + ", line " + std::to_string(lines_.size() + 1) +
+                           ": input past end of file (expected " + std::string(expected) + ")");
+  }
+  return lines_[nextLine_++];
+}
+
+void SequentialReader::FailOnLine(int number, std::string_view problem, const std::string& line) {
+  // NextLine has already moved past the offending line.
+  throw RuntimeError(number, "SequentialReader",
+                     FileName(path_) + ", line " + std::to_string(nextLine_) + ": " +
+                         std::string(problem) + ", found " + QuoteForMessage(line));
+}
+
+std::int32_t SequentialReader::ReadInteger() {
+  const std::string& line = NextLine("an integer");
+  const ParsedLine<std::int32_t> parsed = ParseIntegerLine(line);
+  if (parsed.errorNumber == ErrorNumber::Overflow) {
+    FailOnLine(parsed.errorNumber, "expected an integer from -2147483648 to 2147483647", line);
+  }
+  if (!parsed.value) {
+    FailOnLine(parsed.errorNumber, "expected an integer", line);
+  }
+  return *parsed.value;
+}
+
+bool SequentialReader::ReadBoolean() {
+  const std::string& line = NextLine("a boolean");
+  const ParsedLine<bool> parsed = ParseBooleanLine(line);
+  if (!parsed.value) {
+    FailOnLine(parsed.errorNumber, "expected #TRUE# or #FALSE#", line);
+  }
+  return *parsed.value;
+}
+
+std::string SequentialReader::ReadString() {
+  const std::string& line = NextLine("a quoted string");
+  ParsedLine<std::string> parsed = ParseStringLine(line);
+  if (!parsed.value) {
+    FailOnLine(parsed.errorNumber, "expected a quoted string", line);
+  }
+  return std::move(*parsed.value);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+void DeleteFile(const std::filesystem::path& path) {
+  std::error_code error;
+  if (std::filesystem::is_directory(std::filesystem::symlink_status(path, error))) {
+    throw RuntimeError(ErrorNumber::PathFileAccessError, "DeleteFile",
+                       "Cannot delete " + FileName(path) + ": it is a folder");
+  }
+  const bool removed = std::filesystem::remove(path, error);
+  if (error) {
+    throw RuntimeError(ErrorNumber::PathFileAccessError, "DeleteFile",
+                       "Cannot delete " + FileName(path) + ": " + error.message());
+  }
+  if (!removed) {
+    throw RuntimeError(ErrorNumber::FileNotFound, "DeleteFile",
+                       "File not found: " + FileName(path));
+  }
+}
+
+}  // namespace rallix

@@ -1,0 +1,23 @@
+#include "platform/time/clock.h"
+
+#include <thread>
+
+namespace rallix {
+
+Nanoseconds SteadyClock::Now() const {
+  return std::chrono::duration_cast<Nanoseconds>(
+      std::chrono::steady_clock::now().time_since_epoch());
+}
+
+void SteadyClock::SleepUntil(Nanoseconds deadline) {
+  constexpr Nanoseconds spinMargin = std::chrono::microseconds(500);
+  const Nanoseconds now = Now();
+  if (deadline - now > spinMargin) {
+    std::this_thread::sleep_for(deadline - now - spinMargin);
+  }
+  while (Now() < deadline) {
+    std::this_thread::yield();
+  }
+}
+
+}  // namespace rallix

@@ -1,0 +1,88 @@
+#pragma once
+// Drawing surfaces: pictures loaded from bitmap files at a fixed size, a
+// colour-keyed sprite draw, fill and copy. Surfaces live in memory; the runtime
+// shows a form's screen surface in the window each frame.
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "core/picture.h"
+
+struct SDL_Surface;
+
+namespace rallix {
+
+// left, top inclusive; right, bottom exclusive. All four zero: the whole surface.
+struct SurfaceRect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  bool IsWhole() const { return left == 0 && top == 0 && right == 0 && bottom == 0; }
+};
+
+// How a picture is brought to the size it is loaded at. Sprites keep hard
+// pixels so their black border stays exactly black for the colour key.
+enum class Scaling { Nearest, Smooth };
+
+// How a sprite's pixels land on the target.
+enum class SpriteDraw {
+  Opaque,           // every pixel is copied
+  SourceColourKey,  // black pixels of the source are skipped
+};
+
+class Surface {
+ public:
+  // An off-screen surface of the given size, filled black.
+  static Surface Create(int width, int height);
+  // A bitmap file brought to exactly width x height, whatever its own size.
+  // Missing file: error 53; not a bitmap: error 481. Both name the file.
+  static Surface LoadBitmap(const std::filesystem::path& file, int width, int height,
+                            Scaling scaling = Scaling::Nearest);
+  static Surface FromPicture(const Picture& picture);
+
+  Surface(Surface&&) noexcept;
+  Surface& operator=(Surface&&) noexcept;
+  ~Surface();
+
+  int Width() const;
+  int Height() const;
+
+  // Black (0, 0, 0) becomes the transparent colour of SourceColourKey draws.
+  void SetColourKeyBlack();
+
+  void Fill(const SurfaceRect& where, Rgb colour);
+  // Copies source's sourceRect with its top-left at (x, y), unscaled. Parts
+  // that fall outside this surface are clipped, never an error.
+  void DrawSprite(int x, int y, const Surface& source, const SurfaceRect& sourceRect,
+                  SpriteDraw mode);
+  // Copies source's sourceRect into target, scaling when the sizes differ;
+  // clipped to this surface.
+  void Copy(const SurfaceRect& target, const Surface& source, const SurfaceRect& sourceRect);
+
+  Rgb PixelAt(int x, int y) const;
+  Picture ToPicture() const;
+
+  // The region changed since the last call, if any.
+  std::optional<SurfaceRect> TakeDirtyRegion();
+  SDL_Surface* Native() const { return surface_.get(); }
+
+ private:
+  struct Free {
+    void operator()(SDL_Surface* s) const;
+  };
+  explicit Surface(SDL_Surface* surface);
+  void MarkDirty(int left, int top, int right, int bottom);
+
+  std::unique_ptr<SDL_Surface, Free> surface_;
+  SurfaceRect dirty_;
+  bool hasDirty_ = false;
+};
+
+// A sprite: a bitmap file brought to its size with hard pixels, black
+// see-through.
+Surface LoadSprite(const std::filesystem::path& file, int width, int height);
+
+}  // namespace rallix

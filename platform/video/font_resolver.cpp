@@ -1,0 +1,111 @@
+#include "platform/video/font_resolver.h"
+
+#include <fontconfig/fontconfig.h>
+
+#include <cmath>
+#include <map>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "core/errors.h"
+
+namespace rallix {
+namespace {
+
+struct PatternFree {
+  void operator()(FcPattern* p) const { FcPatternDestroy(p); }
+};
+using Pattern = std::unique_ptr<FcPattern, PatternFree>;
+
+// Faces to try for each family, best first. The first family of each list is
+// the one asked for; the rest are stand-ins of a similar spirit and weight.
+const std::vector<std::string>& Candidates(const std::string& family) {
+  static const std::map<std::string, std::vector<std::string>> standIns = {
+      {"Comic Sans MS", {"Comic Sans MS", "Comic Neue", "Comic Relief", "DejaVu Sans"}},
+      {"Papyrus", {"Papyrus", "P052", "URW Palladio L", "DejaVu Serif", "DejaVu Sans"}},
+      {"MS Sans Serif", {"MS Sans Serif", "DejaVu Sans", "Liberation Sans"}},
+  };
+  static const std::vector<std::string> plain = {"DejaVu Sans"};
+  const auto it = standIns.find(family);
+  return it != standIns.end() ? it->second : plain;
+}
+
+struct Match {
+  std::string file;
+  std::string family;
+  int weight = 0;
+};
+
+bool FindExact(const std::string& family, bool bold, Match& out) {
+  Pattern pattern(FcPatternCreate());
+  FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+  FcPatternAddInteger(pattern.get(), FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+  FcPatternAddInteger(pattern.get(), FC_SLANT, FC_SLANT_ROMAN);
+  FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern);
+  FcDefaultSubstitute(pattern.get());
+  FcResult result = FcResultNoMatch;
+  Pattern match(FcFontMatch(nullptr, pattern.get(), &result));
+  if (!match) {
+    return false;
+  }
+  FcChar8* file = nullptr;
+  FcChar8* matchedFamily = nullptr;
+  if (FcPatternGetString(match.get(), FC_FILE, 0, &file) != FcResultMatch ||
+      FcPatternGetString(match.get(), FC_FAMILY, 0, &matchedFamily) != FcResultMatch) {
+    return false;
+  }
+  out.file = reinterpret_cast<const char*>(file);
+  out.family = reinterpret_cast<const char*>(matchedFamily);
+  FcPatternGetInteger(match.get(), FC_WEIGHT, 0, &out.weight);
+  return true;
+}
+
+ResolvedFont Resolve(const std::string& family, bool bold) {
+  if (!FcInit()) {
+    throw RuntimeError(ErrorNumber::PlatformServiceFailed, "Fonts", "fontconfig cannot start");
+  }
+  const auto& candidates = Candidates(family);
+  Match first;
+  bool haveFirst = false;
+  for (const std::string& candidate : candidates) {
+    Match m;
+    if (!FindExact(candidate, bold, m)) {
+      continue;
+    }
+    if (!haveFirst) {
+      first = m;
+      haveFirst = true;
+    }
+    // fontconfig always answers with something: only the face asked for
+    // counts. (The alias Comic Sans MS -> Comic Neue answers "Comic Neue",
+    // which is taken when its own turn on the list comes.)
+    if (m.family == candidate) {
+      return {m.file, m.family, m.weight >= FC_WEIGHT_BOLD};
+    }
+  }
+  if (!haveFirst) {
+    throw RuntimeError(ErrorNumber::PlatformServiceFailed, "Fonts",
+                       "no font is installed for \"" + family + "\"");
+  }
+  return {first.file, first.family, first.weight >= FC_WEIGHT_BOLD};
+}
+
+}  // namespace
+
+ResolvedFont ResolveFont(const std::string& family, bool bold) {
+  static std::map<std::pair<std::string, bool>, ResolvedFont> cache;
+  const auto key = std::make_pair(family, bold);
+  if (const auto it = cache.find(key); it != cache.end()) {
+    return it->second;
+  }
+  ResolvedFont resolved = Resolve(family, bold);
+  cache.emplace(key, resolved);
+  return resolved;
+}
+
+int PointsToPixels(double points) {
+  return static_cast<int>(std::lround(points * 96.0 / 72.0));
+}
+
+}  // namespace rallix

@@ -1,0 +1,62 @@
+#pragma once
+// The program's one window and its renderer. It takes the shape of whichever
+// form is on top (maximized, a normal window of the form's size, or the whole
+// screen), draws what the form's controls paint, and presents with vsync.
+
+#include <memory>
+#include <string>
+
+#include "platform/video/painter.h"
+
+namespace rallix {
+
+enum class WindowState { Normal, Maximized, FullScreen };
+
+struct WindowShape {
+  std::string caption;
+  WindowState state = WindowState::Normal;
+  int clientWidth = 0;  // pixels; used by Normal windows
+  int clientHeight = 0;
+  friend bool operator==(const WindowShape&, const WindowShape&) = default;
+};
+
+class GameWindow final : public Painter {
+ public:
+  // Headless: a software renderer that never waits for a display, so a
+  // stepped clock alone decides the pace.
+  explicit GameWindow(bool headless);
+  ~GameWindow() override;
+  GameWindow(const GameWindow&) = delete;
+  GameWindow& operator=(const GameWindow&) = delete;
+
+  void TakeShape(const WindowShape& shape);
+  int Width() const;
+  int Height() const;
+  // The display's refresh rate, 60 when it is unknown (Xvfb says 0).
+  int RefreshRate() const;
+  bool HasFocus() const;
+
+  void BeginFrame(Rgb background);
+  // Shows the frame; returns how long the present call itself took in
+  // nanoseconds, which tells whether vsync is really pacing us.
+  long long Present();
+  // The frame last drawn, read back from the renderer (for tests and checks).
+  Picture ReadPixels();
+  // Leaves full screen so an error report is seen on the desktop.
+  void GiveBackDisplay();
+  void ShowMessage(const std::string& title, const std::string& text);
+
+  void FillRect(const SurfaceRect& area, Rgb colour) override;
+  void DrawOutline(const SurfaceRect& area, Rgb colour, int thickness) override;
+  void DrawText(const std::string& text, const FontSpec& font, const SurfaceRect& box, Rgb colour,
+                TextAlign align) override;
+  int MeasureText(const std::string& text, const FontSpec& font) override;
+  void DrawPicture(const Picture& picture, const SurfaceRect& box) override;
+  void DrawSurface(Surface& surface, int x, int y) override;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace rallix

@@ -1,0 +1,95 @@
+#include "platform/video/display.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/errors.h"
+#include "platform/files/picture_file.h"
+
+namespace rallix {
+namespace {
+
+constexpr Rgb kWhite{255, 255, 255};
+constexpr Rgb kGreen{0, 200, 0};
+
+// A 4 x 4 sprite: a green square with a black (transparent) border.
+Picture FramedSquare() {
+  Picture p(4, 4, kTransparentBlack);
+  for (int y = 1; y < 3; ++y) {
+    for (int x = 1; x < 3; ++x) {
+      p.At(x, y) = kGreen;
+    }
+  }
+  return p;
+}
+
+TEST(Surface, ColourKeyedSpriteLeavesTheTargetUnderItsBlackPixels) {
+  Surface target = Surface::Create(8, 8);
+  target.Fill(SurfaceRect{}, kWhite);
+  Surface sprite = Surface::FromPicture(FramedSquare());
+  sprite.SetColourKeyBlack();
+  target.DrawSprite(2, 2, sprite, SurfaceRect{}, SpriteDraw::SourceColourKey);
+  EXPECT_EQ(target.PixelAt(2, 2), kWhite) << "black border drawn";
+  EXPECT_EQ(target.PixelAt(3, 3), kGreen);
+  EXPECT_EQ(target.PixelAt(4, 4), kGreen);
+  EXPECT_EQ(target.PixelAt(5, 5), kWhite);
+
+  target.DrawSprite(2, 2, sprite, SurfaceRect{}, SpriteDraw::Opaque);
+  EXPECT_EQ(target.PixelAt(2, 2), kTransparentBlack) << "an opaque draw copies black too";
+}
+
+TEST(Surface, SpritesPastAnyEdgeAreClippedNotAnError) {
+  Surface target = Surface::Create(8, 8);
+  Surface sprite = Surface::FromPicture(Picture(4, 4, kGreen));
+  for (auto [x, y] : {std::pair{-3, 0}, {6, 6}, {-2, -2}, {7, -3}, {100, 100}, {-100, 3}}) {
+    EXPECT_NO_THROW(target.DrawSprite(x, y, sprite, SurfaceRect{}, SpriteDraw::Opaque))
+        << x << ", " << y;
+  }
+  EXPECT_EQ(target.PixelAt(0, 0), kGreen);
+  EXPECT_EQ(target.PixelAt(7, 7), kGreen);
+}
+
+TEST(Surface, LoadsABitmapAtTheSizeAskedForKeepingExactBlack) {
+  const auto file = std::filesystem::temp_directory_path() / "rallix-surface-test.bmp";
+  Picture big(95, 95, kGreen);
+  for (int y = 0; y < 5; ++y) {
+    for (int x = 0; x < 5; ++x) {
+      big.At(x, y) = kTransparentBlack;  // a corner that must stay see-through
+    }
+  }
+  SavePicture(big, file);
+  const Surface ball = Surface::LoadBitmap(file, 40, 40);
+  std::filesystem::remove(file);
+  EXPECT_EQ(ball.Width(), 40);
+  EXPECT_EQ(ball.Height(), 40);
+  EXPECT_EQ(ball.PixelAt(0, 0), kTransparentBlack);
+  EXPECT_EQ(ball.PixelAt(20, 20), kGreen);
+}
+
+TEST(Surface, AMissingBitmapNamesTheFile) {
+  try {
+    Surface::LoadBitmap("no-such-picture.bmp", 40, 40);
+    FAIL() << "loaded a missing file";
+  } catch (const RuntimeError& e) {
+    EXPECT_EQ(e.Number(), ErrorNumber::FileNotFound);
+    EXPECT_NE(e.Description().find("no-such-picture.bmp"), std::string::npos);
+  }
+}
+
+TEST(Surface, TracksTheRegionThatChanged) {
+  Surface s = Surface::Create(100, 100);
+  s.TakeDirtyRegion();
+  EXPECT_FALSE(s.TakeDirtyRegion().has_value());
+  s.Fill(SurfaceRect{10, 10, 20, 20}, kWhite);
+  s.Fill(SurfaceRect{50, 60, 55, 70}, kWhite);
+  const auto region = s.TakeDirtyRegion();
+  ASSERT_TRUE(region.has_value());
+  EXPECT_EQ(region->left, 10);
+  EXPECT_EQ(region->top, 10);
+  EXPECT_EQ(region->right, 55);
+  EXPECT_EQ(region->bottom, 70);
+}
+
+}  // namespace
+}  // namespace rallix
