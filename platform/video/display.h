@@ -67,9 +67,12 @@ class Surface {
 
   // The region changed since the last call, if any.
   std::optional<SurfaceRect> TakeDirtyRegion();
-  SDL_Surface* Native() const { return surface_.get(); }
 
  private:
+  // Only the window, which shows surfaces, reaches SDL's own object.
+  friend class GameWindow;
+  SDL_Surface* Native() const { return surface_.get(); }
+
   struct Free {
     void operator()(SDL_Surface* s) const;
   };
