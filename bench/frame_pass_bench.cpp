@@ -1,18 +1,21 @@
 // Times one pass of the first edition's match the way its frame loop runs it,
-// without a window: the rules, the four sprite draws onto the back buffer and
-// the copy of the back buffer to the screen surface; and the rules alone. Both
-// report the heap allocations a pass makes once warmed up, which should be none.
+// without a window: the rules, then the match screen the game draws with (the
+// background and three sprites onto the back buffer, and the flip to the
+// screen surface); and the rules alone. Both report the heap allocations a
+// pass makes once warmed up, which should be none.
 
 #include <benchmark/benchmark.h>
 
 #include <array>
 #include <cstdint>
 
-#include "art/artwork.h"
+#include <vector>
+
 #include "bench/allocation_counter.h"
 #include "core/key_codes.h"
-#include "platform/video/display.h"
-#include "rules/single_player_rally.h"
+#include "match/match_screen.h"
+#include "rules/match_rally.h"
+#include "settings/match_settings.h"
 
 namespace rallix {
 namespace {
@@ -43,9 +46,9 @@ class RallyPlayer {
   RallyPlayer() { StartNextRally(); }
 
   PassResult Pass() {
-    SinglePlayerInput input;
+    PassInput input;
     input.lastKey = KeyTowardsBall();
-    const PassResult result = RunSinglePlayerPass(rally_, input);
+    const PassResult result = rally_.Pass(input);
     if (result.end == PassEnd::Win || result.end == PassEnd::Loss) {
       ++ralliesEnded_;
       StartNextRally();
@@ -53,7 +56,7 @@ class RallyPlayer {
     return result;
   }
 
-  const SinglePlayerRally& Rally() const { return rally_; }
+  const MatchRally& Rally() const { return rally_; }
   std::uint64_t RalliesEnded() const { return ralliesEnded_; }
 
  private:
@@ -61,8 +64,9 @@ class RallyPlayer {
   static constexpr std::int32_t kDeadZone = 8;
 
   std::uint8_t KeyTowardsBall() const {
-    const std::int32_t ballCentre = (rally_.BallRect.left + rally_.BallRect.right) / 2;
-    const std::int32_t paddleCentre = (rally_.PlayerRect.left + rally_.PlayerRect.right) / 2;
+    const std::int32_t ballCentre = (rally_.Ball().left + rally_.Ball().right) / 2;
+    const std::int32_t paddleCentre =
+        (rally_.BottomPaddle().left + rally_.BottomPaddle().right) / 2;
     if (ballCentre < paddleCentre - kDeadZone) {
       return KeyCode::LeftArrow;
     }
@@ -75,48 +79,29 @@ class RallyPlayer {
   void StartNextRally() {
     const RallyStart& start = kRallyStarts[nextStart_];
     nextStart_ = (nextStart_ + 1) % kRallyStarts.size();
-    rally_ = SinglePlayerRally::FirstEdition(start.column, start.ballSpeed, start.aiSpeed);
+    rally_ = StartRally(FirstEditionSettings{start.column, start.ballSpeed, start.aiSpeed});
   }
 
-  SinglePlayerRally rally_;
+  MatchRally rally_;
   std::size_t nextStart_ = 0;
   std::uint64_t ralliesEnded_ = 0;
 };
 
-Surface Sprite(const Picture& picture) {
-  Surface sprite = Surface::FromPicture(picture);
-  sprite.SetColourKeyBlack();
-  return sprite;
+// The first edition's match screen, with the pictures its menus write.
+MatchScreen FirstEditionScreen() {
+  const MatchLook look{MatchBackground::Picture, MatchBanners::WinAndLoss, MatchDisplay::Window};
+  const std::vector<RecordedPicture> artwork = {
+      {MatchPicture::Background, "field-background", {}},
+      {MatchPicture::WinBanner, "win-banner", {}},
+      {MatchPicture::LossBanner, "loss-banner", {}},
+      {MatchPicture::BottomPaddle, "light-paddle", {}},
+      {MatchPicture::TopPaddle, "dark-paddle", {}},
+      {MatchPicture::Ball, "blue-plastic-ball", {}},
+  };
+  MatchScreen screen(look, MatchPictures::FromReplay(look, artwork));
+  screen.FitTo(Rally::FieldWidth, Rally::FieldHeight);
+  return screen;
 }
-
-// The background tile stretched over the whole field, as the match shows it.
-Surface FieldBackground() {
-  Surface field = Surface::Create(Rally::FieldWidth, Rally::FieldHeight);
-  field.Copy(SurfaceRect{}, Surface::FromPicture(art::FieldBackground()), SurfaceRect{});
-  return field;
-}
-
-// The match's surfaces, drawn the way its frame loop draws a pass.
-struct MatchPicture {
-  Surface screen = Surface::Create(Rally::FieldWidth, Rally::FieldHeight);
-  Surface backBuffer = Surface::Create(Rally::FieldWidth, Rally::FieldHeight);
-  Surface background = FieldBackground();
-  Surface playerPaddle = Sprite(art::LightPaddle());
-  Surface computerPaddle = Sprite(art::DarkPaddle());
-  Surface ball = Sprite(art::BluePlasticBall());
-
-  void Draw(const SinglePlayerRally& rally) {
-    const SurfaceRect whole{};
-    backBuffer.DrawSprite(0, 0, background, whole, SpriteDraw::Opaque);
-    backBuffer.DrawSprite(rally.PlayerRect.left, rally.PlayerRect.top, playerPaddle, whole,
-                          SpriteDraw::SourceColourKey);
-    backBuffer.DrawSprite(rally.AIRect.left, rally.AIRect.top, computerPaddle, whole,
-                          SpriteDraw::SourceColourKey);
-    backBuffer.DrawSprite(rally.BallRect.left, rally.BallRect.top, ball, whole,
-                          SpriteDraw::SourceColourKey);
-    screen.Copy(SurfaceRect{0, 0, Rally::FieldWidth, Rally::FieldHeight}, backBuffer, whole);
-  }
-};
 
 // Allocations and rally ends between the two readings, per timed pass.
 class PassCounters {
@@ -159,12 +144,13 @@ void RulesPass(benchmark::State& state) {
 BENCHMARK(RulesPass);
 
 void FramePass(benchmark::State& state) {
-  MatchPicture picture;
+  MatchScreen screen = FirstEditionScreen();
   RallyPlayer player;
   // As the frame loop does: a pass that paused or ended the rally draws nothing.
   const auto pass = [&] {
     if (player.Pass().end == PassEnd::Continue) {
-      picture.Draw(player.Rally());
+      const MatchRally& rally = player.Rally();
+      screen.DrawFrame(rally.BottomPaddle(), rally.TopPaddle(), rally.Ball());
     }
   };
   for (int i = 0; i < kWarmUpPasses; ++i) {

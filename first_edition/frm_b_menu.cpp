@@ -1,8 +1,9 @@
 #include "first_edition/frm_b_menu.h"
 
-#include "art/artwork.h"
+#include "art/catalogue.h"
 #include "first_edition/frm_wait.h"
 #include "platform/files/picture_file.h"
+#include "settings/match_files.h"
 
 namespace rallix {
 namespace {
@@ -17,19 +18,27 @@ LabelDesign Caption(const char* text, const FontSpec& font = kCaptionFont) {
   return LabelDesign{text, font, kRed, TextAlign::Left};
 }
 
-ImageDesign Ball(const Picture& picture) {
-  return ImageDesign{&picture, /*stretch=*/true, ImageBorder::None, /*visible=*/true};
+// The index-th of the balls a player can pick.
+ImageDesign Ball(std::size_t index) {
+  return ImageDesign{&art::Balls()[index].picture(), /*stretch=*/true, ImageBorder::None,
+                     /*visible=*/true};
 }
+
+constexpr std::size_t kBluePlastic = 0;
+constexpr std::size_t kGreenRubber = 1;
+constexpr std::size_t kMystery = 2;
+constexpr std::size_t kGold = 3;
+constexpr std::size_t kSpecial = 4;
 
 }  // namespace
 
 frmBMenu::Design::Design(ControlList& controls)
     : list(controls),
-      Image1(list, "Image1", Twips(600, 960, 1800, 1800), Ball(art::BluePlasticBall())),
-      Image2(list, "Image2", Twips(4560, 1080, 1800, 1800), Ball(art::GreenRubberBall())),
-      Image3(list, "Image3", Twips(480, 4320, 1800, 1800), Ball(art::MysteryBall())),
-      Image4(list, "Image4", Twips(7800, 4320, 1800, 1800), Ball(art::SpecialBall())),
-      Image5(list, "Image5", Twips(3960, 4320, 1800, 1800), Ball(art::GoldBall())),
+      Image1(list, "Image1", Twips(600, 960, 1800, 1800), Ball(kBluePlastic)),
+      Image2(list, "Image2", Twips(4560, 1080, 1800, 1800), Ball(kGreenRubber)),
+      Image3(list, "Image3", Twips(480, 4320, 1800, 1800), Ball(kMystery)),
+      Image4(list, "Image4", Twips(7800, 4320, 1800, 1800), Ball(kSpecial)),
+      Image5(list, "Image5", Twips(3960, 4320, 1800, 1800), Ball(kGold)),
       Label1(list, "Label1", Twips(240, 360, 2535, 615), Caption("Blue Plastic Ball")),
       Label2(list, "Label2", Twips(3840, 360, 2895, 615), Caption("Green Rubber Ball")),
       Label3(list, "Label3", Twips(240, 3480, 2535, 615), Caption("?????????????")),
@@ -58,7 +67,7 @@ void frmBMenu::CreateControls() {
 // Image1_Click ... Image5_Click: the same for every picture.
 void frmBMenu::ChooseBall(const Image& clicked) {
   // Written at the picture's own size; the match scales it to the ball's.
-  SavePicture(*clicked.picture, kBallFile);
+  SavePicture(*clicked.picture, MatchFiles::Ball);
   Unload();
   frmWait_.Show();
 }

@@ -16,9 +16,6 @@ class frmBMenu final : public Form {
  public:
   frmBMenu(FormsRuntime& runtime, frmWait& next);
 
-  // The file the chosen ball is written to, for the match to load.
-  static constexpr const char* kBallFile = "cball.bmp";
-
  protected:
   void CreateControls() override;
   void DestroyControls() override { design_.reset(); }

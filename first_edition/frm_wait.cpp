@@ -5,7 +5,7 @@
 #include "art/artwork.h"
 #include "first_edition/frm_main.h"
 #include "platform/files/picture_file.h"
-#include "platform/files/sequential_file.h"
+#include "settings/match_files.h"
 
 namespace rallix {
 namespace {
@@ -42,23 +42,6 @@ FirstEditionSettings DrawFirstEditionSettings(RandomGenerator& random) {
   return s;
 }
 
-void WriteFirstEditionSettings(const FirstEditionSettings& settings) {
-  SequentialWriter file(kFirstEditionSettingsFile);
-  file.WriteInteger(settings.startColumn);
-  file.WriteInteger(settings.ballSpeed);
-  file.WriteInteger(settings.aiSpeed);
-  file.Close();
-}
-
-FirstEditionSettings ReadFirstEditionSettings() {
-  SequentialReader file(kFirstEditionSettingsFile);
-  FirstEditionSettings s;
-  s.startColumn = file.ReadInteger();
-  s.ballSpeed = file.ReadInteger();
-  s.aiSpeed = file.ReadInteger();
-  return s;
-}
-
 frmWait::Design::Design(ControlList& controls)
     : list(controls),
       Label1(list, "Label1", Twips(1200, 2640, 4935, 855),
@@ -89,11 +72,11 @@ void frmWait::Form_Load() {
   // The settings file is complete before the first picture is written.
   WriteFirstEditionSettings(settings_);
 
-  SavePicture(*d.objs0.picture, FrmMain::kPlayerPaddleFile);
-  SavePicture(*d.objs1.picture, FrmMain::kComputerPaddleFile);
-  SavePicture(*d.objs2.picture, FrmMain::kBackgroundFile);
-  SavePicture(*d.objs3.picture, FrmMain::kWinBannerFile);
-  SavePicture(*d.objs4.picture, FrmMain::kLossBannerFile);
+  SavePicture(*d.objs0.picture, MatchFiles::BottomPaddle);
+  SavePicture(*d.objs1.picture, MatchFiles::TopPaddle);
+  SavePicture(*d.objs2.picture, MatchFiles::Background);
+  SavePicture(*d.objs3.picture, MatchFiles::WinBanner);
+  SavePicture(*d.objs4.picture, MatchFiles::LossBanner);
 
   d.Label2.caption = "Configuration:\r\nBall Speed: " + std::to_string(settings_.ballSpeed) +
                      "\r\nAI Speed: " + std::to_string(settings_.aiSpeed);

@@ -10,25 +10,15 @@
 #include "platform/forms/label.h"
 #include "platform/forms/runtime.h"
 #include "platform/forms/timer.h"
+#include "settings/first_edition_settings.h"
 
 namespace rallix {
 
 class FrmMain;
 
-// The first edition's settings, one line each in "config.dat".
-struct FirstEditionSettings {
-  std::int32_t startColumn = 0;  // 0 to 759
-  std::int32_t ballSpeed = 0;    // 2 to 6
-  std::int32_t aiSpeed = 0;      // 4 to 11
-};
-
-inline constexpr const char* kFirstEditionSettingsFile = "config.dat";
-
 // Draws a new set of settings: start column, ball speed and computer speed,
 // each from its own uniform value, with the slow values raised.
 FirstEditionSettings DrawFirstEditionSettings(RandomGenerator& random);
-void WriteFirstEditionSettings(const FirstEditionSettings& settings);
-FirstEditionSettings ReadFirstEditionSettings();
 
 class frmWait final : public Form {
  public:

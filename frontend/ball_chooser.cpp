@@ -1,6 +1,7 @@
 #include "frontend/ball_chooser.h"
 
 #include "art/artwork.h"
+#include "art/catalogue.h"
 #include "platform/forms/frame.h"
 
 namespace rallix {
@@ -17,6 +18,11 @@ ImageDesign Ball(const Picture& picture, bool visible = true) {
   return ImageDesign{&picture, /*stretch=*/true, ImageBorder::None, visible};
 }
 
+// ImgBall(index) shows the index-th of the balls a player can pick.
+ImageDesign Ball(std::size_t index) {
+  return Ball(art::Balls()[index].picture());
+}
+
 }  // namespace
 
 BallChooser::BallChooser(ControlList& list, const SurfaceRect& frame)
@@ -27,16 +33,11 @@ BallChooser::BallChooser(ControlList& list, const SurfaceRect& frame)
       Label7(list, "Label7", InFrame(frame, 240, 2040, 735, 255), Caption("Gold")),
       Label8(list, "Label8", InFrame(frame, 1320, 2040, 735, 255), Caption("Special")),
       Label9(list, "Label9", InFrame(frame, 2400, 2040, 735, 255), Caption("Plastic")),
-      ImgBall0(list, "ImgBall(0)", InFrame(frame, 240, 1080, kBallTwips, kBallTwips),
-               Ball(art::BluePlasticBall())),
-      ImgBall1(list, "ImgBall(1)", InFrame(frame, 1320, 1080, kBallTwips, kBallTwips),
-               Ball(art::GreenRubberBall())),
-      ImgBall2(list, "ImgBall(2)", InFrame(frame, 2400, 1080, kBallTwips, kBallTwips),
-               Ball(art::MysteryBall())),
-      ImgBall3(list, "ImgBall(3)", InFrame(frame, 240, 2400, kBallTwips, kBallTwips),
-               Ball(art::GoldBall())),
-      ImgBall4(list, "ImgBall(4)", InFrame(frame, 1320, 2400, kBallTwips, kBallTwips),
-               Ball(art::SpecialBall())),
+      ImgBall0(list, "ImgBall(0)", InFrame(frame, 240, 1080, kBallTwips, kBallTwips), Ball(0)),
+      ImgBall1(list, "ImgBall(1)", InFrame(frame, 1320, 1080, kBallTwips, kBallTwips), Ball(1)),
+      ImgBall2(list, "ImgBall(2)", InFrame(frame, 2400, 1080, kBallTwips, kBallTwips), Ball(2)),
+      ImgBall3(list, "ImgBall(3)", InFrame(frame, 240, 2400, kBallTwips, kBallTwips), Ball(3)),
+      ImgBall4(list, "ImgBall(4)", InFrame(frame, 1320, 2400, kBallTwips, kBallTwips), Ball(4)),
       Image6(list, "Image6", InFrame(frame, 2400, 2400, kBallTwips, kBallTwips),
              Ball(art::BluePlasticBall(), /*visible=*/false)),
       ImgBall{&ImgBall0, &ImgBall1, &ImgBall2, &ImgBall3, &ImgBall4} {

@@ -4,7 +4,8 @@
 #include "frontend/joystick_listing.h"
 #include "frontend/match_setup.h"
 #include "frontend/settings_screen_style.h"
-#include "settings/settings_files.h"
+#include "settings/device_names.h"
+#include "settings/full_game_settings.h"
 
 namespace rallix {
 namespace {
@@ -12,8 +13,6 @@ namespace {
 constexpr SurfaceRect kFrame1 = Twips(1733, 2040, 4095, 1815);
 constexpr SurfaceRect kFrame2 = Twips(6173, 2040, 4095, 1815);
 constexpr SurfaceRect kFrame3 = Twips(6720, 4320, 3375, 3255);
-constexpr const char* kKeyboard = "Keyboard";
-constexpr const char* kMouse = "Mouse";
 
 // Keeps two players off the same entry: the one who chose last keeps it, the
 // other moves to the mouse (when the newcomer took the keyboard) or else to
@@ -23,10 +22,10 @@ void KeepApart(const ListBox& chosen, ListBox& other, std::string& otherDevice) 
     return;
   }
   if (chosen.ListIndex() == FrmConfigMP::kKeyboardEntry) {
-    otherDevice = kMouse;
+    otherDevice = kMouseDevice;
     other.SetListIndex(FrmConfigMP::kMouseEntry);
   } else {
-    otherDevice = kKeyboard;
+    otherDevice = kKeyboardDevice;
     other.SetListIndex(FrmConfigMP::kKeyboardEntry);
   }
 }
@@ -34,9 +33,9 @@ void KeepApart(const ListBox& chosen, ListBox& other, std::string& otherDevice) 
 std::string DeviceOf(const ListBox& list) {
   switch (list.ListIndex()) {
     case FrmConfigMP::kKeyboardEntry:
-      return kKeyboard;
+      return kKeyboardDevice;
     case FrmConfigMP::kMouseEntry:
-      return kMouse;
+      return kMouseDevice;
     default:
       return list.Text();
   }
@@ -94,10 +93,10 @@ void FrmConfigMP::Form_Load() {
     Detector.emplace();
   }
   Detector->InitNormal(hWnd());
-  d.List1.AddItem(kKeyboard);
-  d.List2.AddItem(kKeyboard);
-  d.List1.AddItem(kMouse);
-  d.List2.AddItem(kMouse);
+  d.List1.AddItem(kKeyboardDevice);
+  d.List2.AddItem(kKeyboardDevice);
+  d.List1.AddItem(kMouseDevice);
+  d.List2.AddItem(kMouseDevice);
   const int count = ReadJoystickList(*Detector, JoyNames, JoyGuids, JoyType);
   for (int i = 1; i <= count; ++i) {
     d.List1.AddItem(JoyNames[i]);
@@ -166,8 +165,8 @@ void FrmConfigMP::Command1_Click() {
   }
   WriteTwoPlayerSettings(settings);
 
-  WriteMatchPictures(MatchPictures{&d.balls.BallFor(SelectedBall), d.objs0.picture, d.objs1.picture,
-                                   d.objs2.picture, nullptr, nullptr});
+  WriteMatchPictures(PicturesForMatch{&d.balls.BallFor(SelectedBall), d.objs0.picture,
+                                      d.objs1.picture, d.objs2.picture, nullptr, nullptr});
   Unload();
   FrmMP_->Show(ShowMode::Modal);
 }

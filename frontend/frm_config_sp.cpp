@@ -4,7 +4,7 @@
 #include "frontend/joystick_listing.h"
 #include "frontend/match_setup.h"
 #include "frontend/settings_screen_style.h"
-#include "settings/settings_files.h"
+#include "settings/full_game_settings.h"
 
 namespace rallix {
 namespace {
@@ -101,8 +101,9 @@ void FrmConfigSp::Command1_Click() {
   }
   WriteSinglePlayerSettings(settings);
 
-  WriteMatchPictures(MatchPictures{&d.balls.BallFor(SelectedBall), d.objs0.picture, d.objs1.picture,
-                                   d.objs2.picture, d.objs3.picture, d.objs4.picture});
+  WriteMatchPictures(PicturesForMatch{&d.balls.BallFor(SelectedBall), d.objs0.picture,
+                                      d.objs1.picture, d.objs2.picture, d.objs3.picture,
+                                      d.objs4.picture});
   Unload();
   FrmSP_->Show(ShowMode::Modal);
 }

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "platform/files/picture_file.h"
+#include "settings/match_files.h"
 
 namespace rallix {
 namespace {
@@ -37,16 +38,16 @@ std::int16_t DrawBallStartX(RandomGenerator& random) {
   return static_cast<std::int16_t>(RandomBelow(random, 720));
 }
 
-void WriteMatchPictures(const MatchPictures& p) {
-  SavePicture(*p.ball, "cball.bmp");
-  SavePicture(*p.bottomPaddle, "pal1.bmp");
-  SavePicture(*p.topPaddle, "pal2.bmp");
-  SavePicture(*p.background, "bg.bmp");
+void WriteMatchPictures(const PicturesForMatch& p) {
+  SavePicture(*p.ball, MatchFiles::Ball);
+  SavePicture(*p.bottomPaddle, MatchFiles::BottomPaddle);
+  SavePicture(*p.topPaddle, MatchFiles::TopPaddle);
+  SavePicture(*p.background, MatchFiles::Background);
   if (p.winBanner != nullptr) {
-    SavePicture(*p.winBanner, "yw.bmp");
+    SavePicture(*p.winBanner, MatchFiles::WinBanner);
   }
   if (p.lossBanner != nullptr) {
-    SavePicture(*p.lossBanner, "yl.bmp");
+    SavePicture(*p.lossBanner, MatchFiles::LossBanner);
   }
 }
 

@@ -21,7 +21,7 @@ std::int16_t DrawBallStartX(RandomGenerator& random);
 
 // Writes "cball.bmp", "pal1.bmp", "pal2.bmp", "bg.bmp" and, when asked,
 // "yw.bmp" and "yl.bmp", in that order.
-struct MatchPictures {
+struct PicturesForMatch {
   const Picture* ball = nullptr;
   const Picture* bottomPaddle = nullptr;
   const Picture* topPaddle = nullptr;
@@ -29,6 +29,6 @@ struct MatchPictures {
   const Picture* winBanner = nullptr;   // null: not written
   const Picture* lossBanner = nullptr;  // null: not written
 };
-void WriteMatchPictures(const MatchPictures& pictures);
+void WriteMatchPictures(const PicturesForMatch& pictures);
 
 }  // namespace rallix

@@ -1,29 +1,39 @@
 #include "match/frm_mp.h"
 
-#include "settings/settings_files.h"
+#include "platform/forms/runtime.h"
+#include "settings/device_names.h"
 
 namespace rallix {
 
-FrmMP::FrmMP(FormsRuntime& runtime, Form& settingsScreen) : MatchForm(runtime, settingsScreen) {}
+FrmMP::FrmMP(FormsRuntime& runtime, Form& settingsScreen)
+    : MatchForm(runtime, settingsScreen,
+                MatchOptions{
+                    .design = {"Rallix", kBlack, WindowState::FullScreen, 12000, 9000},
+                    .look = {MatchBackground::Black, MatchBanners::None, MatchDisplay::FullScreen},
+                    // A mouse player's paddle must not stop where the pointer
+                    // meets the screen's edge: the pointer is held in place
+                    // and only its motion counts.
+                    .pointer = PointerMotion::Relative,
+                }) {}
 
-void FrmMP::Form_Load() {
-  OpenSoundAndDevices();
+float FrmMP::MouseX() const {
+  return Live() != nullptr ? Live()->Last().mouseX : 0;
+}
 
-  const TwoPlayerSettings settings = ReadTwoPlayerSettings();
-  Player1Device_ = settings.Player1Device;
-  Player2Device_ = settings.Player2Device;
+std::int32_t FrmMP::JoyX() const {
+  return Live() != nullptr ? Live()->JoyX() : Rally::JoystickCentre;
+}
+
+MatchSettings FrmMP::ReadSettingsFile() {
+  return ReadTwoPlayerSettings();
+}
+
+void FrmMP::OpenDevices(const MatchSettings& settings) {
+  const auto& s = std::get<TwoPlayerSettings>(settings);
   // The detector holds one joystick: with two joystick players the second
   // identifier replaces the first, and both paddles follow that joystick.
-  OpenJoystickIfNamed(Player1Device_, settings.Player1JoystickGuid);
-  OpenJoystickIfNamed(Player2Device_, settings.Player2JoystickGuid);
-  TakePictures(MatchBanners::None);
-
-  rally_ = TwoPlayerRally::Start(settings.BallSpeed);
-  MouseX_ = MouseY_ = 0;
-  JoyX_ = JoyY_ = JoyZ_ = Rally::JoystickCentre;
-  // A mouse player's paddle must not stop where the pointer meets the screen's
-  // edge: the pointer is held in place and only its motion counts.
-  pointer_.Hide(PointerMotion::Relative);
+  OpenJoystickIfNamed(s.Player1Device, s.Player1JoystickGuid);
+  OpenJoystickIfNamed(s.Player2Device, s.Player2JoystickGuid);
 }
 
 void FrmMP::OpenJoystickIfNamed(const std::string& device, const std::string& guid) {
@@ -33,29 +43,8 @@ void FrmMP::OpenJoystickIfNamed(const std::string& device, const std::string& gu
   }
 }
 
-MatchForm::Pass FrmMP::RunPass() {
-  const PassResult result = RunTwoPlayerPass(rally_, ReadDevices());
-  return Pass{result, rally_.PlayerRect, rally_.Player2Rect, rally_.BallRect};
-}
-
-TwoPlayerInput FrmMP::ReadDevices() {
-  // The keyboard carries Esc and Pause and the mouse is cheap to read, so both
-  // are read every pass; a joystick only for a player who uses one.
-  LastKey_ = Detector->GetKBState();
-  Detector->GetMouseState(MouseX_, MouseY_, MouseButtons_);
-  TwoPlayerInput input{.player1 = SteeringDeviceNamed(Player1Device_),
-                       .player2 = SteeringDeviceNamed(Player2Device_),
-                       .lastKey = LastKey_,
-                       .mouseX = MouseX_};
-  if (input.player1 == SteeringDevice::Joystick) {
-    Detector->GetJoystickState(JoyX_, JoyY_, JoyZ_);
-    input.player1JoyX = JoyX_;
-  }
-  if (input.player2 == SteeringDevice::Joystick) {
-    Detector->GetJoystickState(JoyX_, JoyY_, JoyZ_);
-    input.player2JoyX = JoyX_;
-  }
-  return input;
+bool FrmMP::TakesSettings(const MatchSettings& settings) const {
+  return std::holds_alternative<TwoPlayerSettings>(settings);
 }
 
 }  // namespace rallix

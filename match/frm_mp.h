@@ -10,7 +10,6 @@
 #include <string>
 
 #include "match/match_form.h"
-#include "rules/two_player_rally.h"
 
 namespace rallix {
 
@@ -18,32 +17,24 @@ class FrmMP final : public MatchForm {
  public:
   FrmMP(FormsRuntime& runtime, Form& settingsScreen);
 
-  const TwoPlayerRally& Rally() const { return rally_; }
-  const std::string& Player1Device() const { return Player1Device_; }
-  const std::string& Player2Device() const { return Player2Device_; }
+  const TwoPlayerRally& Rally() const { return *Match().TwoPlayers(); }
+  const std::string& Player1Device() const { return Players().Player1Device; }
+  const std::string& Player2Device() const { return Players().Player2Device; }
   // The identifier opened last: with two joystick players, player 2's.
   const std::string& JoystickGuid() const { return JoystickGuid_; }
-  float MouseX() const { return MouseX_; }
-  std::int32_t JoyX() const { return JoyX_; }
+  float MouseX() const;
+  std::int32_t JoyX() const;
 
  protected:
-  void Form_Load() override;
-  Pass RunPass() override;
+  MatchSettings ReadSettingsFile() override;
+  void OpenDevices(const MatchSettings& settings) override;
+  bool TakesSettings(const MatchSettings& settings) const override;
 
  private:
+  const TwoPlayerSettings& Players() const { return std::get<TwoPlayerSettings>(Settings()); }
   void OpenJoystickIfNamed(const std::string& device, const std::string& guid);
-  TwoPlayerInput ReadDevices();
 
-  TwoPlayerRally rally_;
-  std::string Player1Device_;
-  std::string Player2Device_;
   std::string JoystickGuid_;
-  float MouseX_ = 0;
-  float MouseY_ = 0;
-  std::int32_t MouseButtons_ = 0;
-  std::int32_t JoyX_ = Rally::JoystickCentre;
-  std::int32_t JoyY_ = Rally::JoystickCentre;
-  std::int32_t JoyZ_ = Rally::JoystickCentre;
 };
 
 }  // namespace rallix

@@ -1,40 +1,35 @@
 #include "match/frm_sp.h"
 
-#include "settings/settings_files.h"
+#include "platform/forms/runtime.h"
 
 namespace rallix {
 
-FrmSP::FrmSP(FormsRuntime& runtime, Form& settingsScreen) : MatchForm(runtime, settingsScreen) {}
+FrmSP::FrmSP(FormsRuntime& runtime, Form& settingsScreen)
+    : MatchForm(
+          runtime, settingsScreen,
+          MatchOptions{
+              .design = {"Rallix", kBlack, WindowState::FullScreen, 12000, 9000},
+              .look = {MatchBackground::Black, MatchBanners::WinAndLoss, MatchDisplay::FullScreen},
+              .pointer = PointerMotion::Free,
+          }) {}
 
-void FrmSP::Form_Load() {
-  OpenSoundAndDevices();
-  const SinglePlayerSettings settings = ReadSinglePlayerSettings();
-  UseJoystick_ = settings.UseJoystick;
-  UseKeyboard_ = !settings.DisableKeyboard;
-  if (UseJoystick_) {
-    Detector->InitJoystick(settings.JoystickGuid);
-  }
-  TakePictures(MatchBanners::WinAndLoss);
-
-  rally_ = SinglePlayerRally::FullGame(settings.BallStartX, settings.BallSpeed, settings.AISpeed);
-  JoyX_ = JoyY_ = JoyZ_ = Rally::JoystickCentre;
-  pointer_.Hide(PointerMotion::Free);
+std::int32_t FrmSP::JoyX() const {
+  return Live() != nullptr ? Live()->JoyX() : Rally::JoystickCentre;
 }
 
-MatchForm::Pass FrmSP::RunPass() {
-  // A device that is not in use is not read at all.
-  if (UseJoystick_) {
-    Detector->GetJoystickState(JoyX_, JoyY_, JoyZ_);
+MatchSettings FrmSP::ReadSettingsFile() {
+  return ReadSinglePlayerSettings();
+}
+
+void FrmSP::OpenDevices(const MatchSettings& settings) {
+  const auto& s = std::get<SinglePlayerSettings>(settings);
+  if (s.UseJoystick) {
+    Detector->InitJoystick(s.JoystickGuid);
   }
-  if (UseKeyboard_) {
-    LastKey_ = Detector->GetKBState();
-  }
-  const PassResult result =
-      RunSinglePlayerPass(rally_, SinglePlayerInput{.useJoystick = UseJoystick_,
-                                                    .joyX = JoyX_,
-                                                    .useKeyboard = UseKeyboard_,
-                                                    .lastKey = LastKey_});
-  return Pass{result, rally_.PlayerRect, rally_.AIRect, rally_.BallRect};
+}
+
+bool FrmSP::TakesSettings(const MatchSettings& settings) const {
+  return std::holds_alternative<SinglePlayerSettings>(settings);
 }
 
 }  // namespace rallix

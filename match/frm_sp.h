@@ -8,7 +8,6 @@
 #include <cstdint>
 
 #include "match/match_form.h"
-#include "rules/single_player_rally.h"
 
 namespace rallix {
 
@@ -16,22 +15,15 @@ class FrmSP final : public MatchForm {
  public:
   FrmSP(FormsRuntime& runtime, Form& settingsScreen);
 
-  const SinglePlayerRally& Rally() const { return rally_; }
-  bool UseJoystick() const { return UseJoystick_; }
-  bool UseKeyboard() const { return UseKeyboard_; }
-  std::int32_t JoyX() const { return JoyX_; }
+  const SinglePlayerRally& Rally() const { return *Match().SinglePlayer(); }
+  bool UseJoystick() const { return Rally().UseJoystick; }
+  bool UseKeyboard() const { return Rally().UseKeyboard; }
+  std::int32_t JoyX() const;
 
  protected:
-  void Form_Load() override;
-  Pass RunPass() override;
-
- private:
-  SinglePlayerRally rally_;
-  bool UseJoystick_ = false;
-  bool UseKeyboard_ = true;
-  std::int32_t JoyX_ = Rally::JoystickCentre;
-  std::int32_t JoyY_ = Rally::JoystickCentre;
-  std::int32_t JoyZ_ = Rally::JoystickCentre;
+  MatchSettings ReadSettingsFile() override;
+  void OpenDevices(const MatchSettings& settings) override;
+  bool TakesSettings(const MatchSettings& settings) const override;
 };
 
 }  // namespace rallix

@@ -1,64 +1,118 @@
 #include "match/match_form.h"
 
+#include <iostream>
+#include <string>
+
 #include "platform/forms/runtime.h"
+#include "replay/replay_text.h"
+#include "settings/match_files.h"
 
 namespace rallix {
 
 MatchForm::Design::Design(ControlList& controls) : list(controls), Timer1(list, "Timer1", 0) {}
 
-MatchForm::MatchForm(FormsRuntime& runtime, Form& settingsScreen)
-    : Form(runtime, FormDesign{"Rallix", kBlack, WindowState::FullScreen, 12000, 9000}),
-      pointer_(runtime.Devices()),
-      settingsScreen_(settingsScreen) {}
+MatchForm::MatchForm(FormsRuntime& runtime, Form& returnTo, MatchOptions options)
+    : Form(runtime, options.design),
+      returnTo_(returnTo),
+      options_(std::move(options)),
+      pointer_(runtime.Devices()) {}
+
+void MatchForm::PlayReplay(const Replay& replay) {
+  if (!TakesSettings(replay.settings)) {
+    throw ReplayError("the replay is of another kind of match (" +
+                      std::string(MatchKindName(replay.settings)) + ")");
+  }
+  // Every picture is checked now, before anything is shown.
+  MatchPictures::FromReplay(options_.look, replay.pictures);
+  replay_ = replay;
+}
 
 void MatchForm::CreateControls() {
   Design& d = design_.emplace(ControlsForDesign());
   d.Timer1.onTimer = [this] { Timer1_Timer(); };
 }
 
-void MatchForm::OpenSoundAndDevices() {
+void MatchForm::Form_Load() {
   hitSound_ = SoundBuffer::Load(runtime_.Sound(), FindDataFile(MatchFiles::HitSound));
-  Detector.emplace();
-  Detector->InitNormal(hWnd());
-  LastKey_ = 0;
+  lastInput_ = PassInput{};
+  outcome_.reset();
+  MatchPictures pictures = replay_ ? SetUpReplay() : SetUpLive();
+  screen_.emplace(options_.look, std::move(pictures));
+  // Full screen takes the screen's size only at the first paint; until then
+  // the field is shown black over the form's own colour.
+  SetScreenSurface(&screen_->FitTo(runtime_.Window().Width(), runtime_.Window().Height()));
+  pointer_.Hide(options_.pointer);
 }
 
-void MatchForm::TakePictures(MatchBanners banners) {
-  screen_ = MatchScreen::LoadPictures(banners);
-  MatchScreen::DeletePictureFiles(banners);
+MatchPictures MatchForm::SetUpLive() {
+  Detector.emplace();
+  Detector->InitNormal(hWnd());
+  // Everything is read and opened before any file is deleted: a bad settings
+  // file, a missing pad or a missing picture stops the match with every file
+  // where the settings screen put it.
+  settings_ = ReadSettingsFile();
+  OpenDevices(settings_);
+  MatchPictures pictures = MatchPictures::LoadFiles(options_.look);
+  MatchPictures::DeleteFiles(options_.look);
+
+  rally_ = StartRally(settings_);
+  live_.emplace(*Detector, rally_.Reads());
+  input_ = &*live_;
+  if (replayFolder_ != nullptr) {
+    recordedPictures_ = pictures.Record();
+    input_ = &recording_.emplace(*live_);
+  }
+  return pictures;
+}
+
+MatchPictures MatchForm::SetUpReplay() {
+  settings_ = replay_->settings;
+  rally_ = StartRally(settings_);
+  input_ = &replayInput_.emplace(replay_->passes);
+  return MatchPictures::FromReplay(options_.look, replay_->pictures);
 }
 
 void MatchForm::Form_Paint() {
-  // Only now has the window taken the whole screen, so only now is its size
-  // the screen's.
+  // Only now has a full-screen window taken the whole screen.
   SetScreenSurface(&screen_->FitTo(runtime_.Window().Width(), runtime_.Window().Height()));
   StartFrameLoop();
 }
 
 void MatchForm::FramePass() {
   screen_->FitTo(runtime_.Window().Width(), runtime_.Window().Height());
-  const Pass pass = RunPass();
-  if (pass.result.hitSound) {
+  const std::optional<PassInput> input = input_->Next();
+  if (!input) {
+    // The recording stops here: the match it kept was closed at this point.
+    StopFrameLoop();
+    Unload();
+    runtime_.End();
+    return;
+  }
+  lastInput_ = *input;
+  const PassResult result = rally_.Pass(*input);
+  if (result.hitSound) {
     hitSound_->Play();
   }
-  switch (pass.result.end) {
+  switch (result.end) {
     case PassEnd::Continue:
-      screen_->DrawFrame(pass.bottomPaddle, pass.topPaddle, pass.ball);
+      screen_->DrawFrame(rally_.BottomPaddle(), rally_.TopPaddle(), rally_.Ball());
       break;
     case PassEnd::Paused:
       break;
     case PassEnd::Escape:
     case PassEnd::Win:
     case PassEnd::Loss:
-      EndRally(pass.result.end);
+      EndRally(result.end);
       break;
   }
 }
 
 void MatchForm::EndRally(PassEnd end) {
+  outcome_ = end;
   screen_->ShowEnding(end);
   StopFrameLoop();
   design_->Timer1.SetInterval(EndingDelayMs(end));
+  SaveRecording();
 }
 
 void MatchForm::Timer1_Timer() {
@@ -66,18 +120,42 @@ void MatchForm::Timer1_Timer() {
   design_->Timer1.SetInterval(0);
   ReleaseMatch();
   Unload();
-  settingsScreen_.Show(ShowMode::Modal);
+  if (replay_) {
+    runtime_.End();
+  } else {
+    returnTo_.Show(ShowMode::Modal);
+  }
 }
 
 void MatchForm::Form_Unload() {
   // Also reached when the window is closed mid-match: the pointer still comes
-  // back and the match lets go of its screen and devices.
+  // back, a recording keeps what was played, and the match lets go of its
+  // screen and devices.
   pointer_.Restore();
+  SaveRecording();
   ReleaseMatch();
+}
+
+void MatchForm::SaveRecording() {
+  if (!recording_) {
+    return;
+  }
+  const Replay replay{settings_, std::move(recordedPictures_), recording_->TakePasses(), outcome_};
+  recording_.reset();
+  try {
+    replayFolder_->Save(replay);
+  } catch (const ReplayError& error) {
+    // Losing a recording is no reason to stop the game.
+    std::cerr << "rallix: " << error.what() << "\n";
+  }
 }
 
 void MatchForm::ReleaseMatch() {
   SetScreenSurface(nullptr);
+  input_ = nullptr;
+  recording_.reset();
+  live_.reset();
+  replayInput_.reset();
   screen_.reset();
   hitSound_.reset();
   Detector.reset();

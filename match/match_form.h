@@ -1,55 +1,71 @@
 #pragma once
-// What the full game's two matches share: the set-up of sound, devices and
-// pictures, the frame pass around each form's own rules, and the end that
-// shows the last picture for a while and returns to the settings screen.
+// The one match form every match runs on: the first edition's in a window and
+// the full game's two in full screen. Its load sets the match up (hit sound,
+// devices, settings, pictures); its first paint starts the frame loop; each
+// pass takes one input, runs the rules, plays the hit and draws; the end of
+// the rally shows the last picture for a while and returns to the screen that
+// started the match.
+//
+// A match can be recorded (every match it plays is kept in a replay folder)
+// or can play a replay instead of the live devices, after which the program
+// ends.
 
 #include <cstdint>
 #include <optional>
 
 #include "input/creator_input_detector.h"
+#include "match/match_look.h"
 #include "match/match_pointer.h"
 #include "match/match_screen.h"
+#include "match/pass_input_source.h"
 #include "platform/audio/sound.h"
 #include "platform/forms/form.h"
 #include "platform/forms/timer.h"
+#include "replay/replay.h"
+#include "replay/replay_folder.h"
+#include "settings/match_settings.h"
 
 namespace rallix {
 
 class FormsRuntime;
 
+struct MatchOptions {
+  FormDesign design;
+  MatchLook look;
+  PointerMotion pointer = PointerMotion::Free;
+};
+
 class MatchForm : public Form {
  public:
-  std::uint8_t LastKey() const { return LastKey_; }
-  // The ball this match draws, as loaded from its picture file; empty between
-  // matches.
+  const MatchRally& Match() const { return rally_; }
+  const MatchSettings& Settings() const { return settings_; }
+  std::uint8_t LastKey() const { return lastInput_.lastKey; }
+  // The ball this match draws, as loaded; empty between matches.
   Picture BallPicture() const { return screen_ ? screen_->BallPicture() : Picture{}; }
+  // How the last rally ended; none while it runs, or when the match was
+  // closed before it ended.
+  std::optional<PassEnd> Outcome() const { return outcome_; }
+
+  // Every match played from now on is kept in this folder (null: none is).
+  void RecordTo(ReplayFolder* folder) { replayFolder_ = folder; }
+  // The next load plays this replay instead of the live devices and the
+  // settings screen's files, and its end ends the program. Raises
+  // ReplayError when the replay lacks a picture this match draws, or is of
+  // another kind of match.
+  void PlayReplay(const Replay& replay);
 
  protected:
-  MatchForm(FormsRuntime& runtime, Form& settingsScreen);
+  MatchForm(FormsRuntime& runtime, Form& returnTo, MatchOptions options);
 
-  // One pass of the form's own rules on its own devices.
-  struct Pass {
-    PassResult result;
-    Rect bottomPaddle;
-    Rect topPaddle;
-    Rect ball;
-  };
-  virtual Pass RunPass() = 0;
+  // The live set-up, step by step, in the order a failure must stop it: the
+  // settings file first, then the devices it names; the pictures come last.
+  virtual MatchSettings ReadSettingsFile() = 0;
+  virtual void OpenDevices(const MatchSettings&) {}
+  // Whether these are the settings of this kind of match.
+  virtual bool TakesSettings(const MatchSettings& settings) const = 0;
+  // The live devices' input, while a live match runs.
+  const LiveInput* Live() const { return live_ ? &*live_ : nullptr; }
 
-  // The first steps of every set-up: the hit sound and a fresh detector.
-  void OpenSoundAndDevices();
-  // The last: load every picture, and only then delete the files, so a
-  // failure anywhere before leaves every file where the settings screen put it.
-  void TakePictures(MatchBanners banners);
-
-  void CreateControls() override;
-  void DestroyControls() override { design_.reset(); }
-  void Form_Paint() override;
-  void FramePass() override;
-  void Form_Unload() override;
-
-  std::uint8_t LastKey_ = 0;
-  MatchPointer pointer_;
   std::optional<CreatorInputDetector> Detector;
 
  private:
@@ -59,14 +75,40 @@ class MatchForm : public Form {
     explicit Design(ControlList& controls);
   };
 
+  void CreateControls() final;
+  void DestroyControls() final { design_.reset(); }
+  void Form_Load() final;
+  void Form_Paint() final;
+  void FramePass() final;
+  void Form_Unload() final;
+
+  MatchPictures SetUpLive();
+  MatchPictures SetUpReplay();
   void EndRally(PassEnd end);
   void Timer1_Timer();
+  void SaveRecording();
   void ReleaseMatch();
 
-  Form& settingsScreen_;
+  Form& returnTo_;
+  MatchOptions options_;
+  MatchPointer pointer_;
+  MatchSettings settings_;
+  MatchRally rally_;
+  PassInput lastInput_;
+  std::optional<PassEnd> outcome_;
+
   std::optional<SoundBuffer> hitSound_;
   std::optional<MatchScreen> screen_;
   std::optional<Design> design_;
+
+  std::optional<LiveInput> live_;
+  std::optional<ReplayInput> replayInput_;
+  std::optional<RecordingInput> recording_;
+  PassInputSource* input_ = nullptr;
+
+  ReplayFolder* replayFolder_ = nullptr;
+  std::optional<Replay> replay_;
+  std::vector<RecordedPicture> recordedPictures_;
 };
 
 }  // namespace rallix

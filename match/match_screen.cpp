@@ -3,50 +3,26 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/files/sequential_file.h"
+#include "rules/rally_rules.h"
 
 namespace rallix {
 namespace {
 
 constexpr SurfaceRect kField{0, 0, Rally::FieldWidth, Rally::FieldHeight};
+constexpr Rect kBannerAt{Rally::BannerX, Rally::BannerY, Rally::BannerX + Rally::BannerWidth,
+                         Rally::BannerY + Rally::BannerHeight};
 
 }  // namespace
 
-MatchScreen::MatchScreen(Surface bottomPaddle, Surface topPaddle, Surface ball,
-                         std::optional<Banners> banners)
-    : bottomPaddle_(std::move(bottomPaddle)),
-      topPaddle_(std::move(topPaddle)),
-      ball_(std::move(ball)),
-      banners_(std::move(banners)) {}
-
-MatchScreen MatchScreen::LoadPictures(MatchBanners banners) {
-  std::optional<Banners> loadedBanners;
-  if (banners == MatchBanners::WinAndLoss) {
-    loadedBanners =
-        Banners{LoadSprite(MatchFiles::WinBanner, Rally::BannerWidth, Rally::BannerHeight),
-                LoadSprite(MatchFiles::LossBanner, Rally::BannerWidth, Rally::BannerHeight)};
-  }
-  return MatchScreen(
-      LoadSprite(MatchFiles::BottomPaddle, Rally::PaddlePictureWidth, Rally::PaddlePictureHeight),
-      LoadSprite(MatchFiles::TopPaddle, Rally::PaddlePictureWidth, Rally::PaddlePictureHeight),
-      LoadSprite(MatchFiles::Ball, Rally::BallSize, Rally::BallSize), std::move(loadedBanners));
-}
-
-void MatchScreen::DeletePictureFiles(MatchBanners banners) {
-  if (banners == MatchBanners::WinAndLoss) {
-    DeleteFile(MatchFiles::WinBanner);
-    DeleteFile(MatchFiles::LossBanner);
-  }
-  DeleteFile(MatchFiles::BottomPaddle);
-  DeleteFile(MatchFiles::TopPaddle);
-  DeleteFile(MatchFiles::Ball);
-}
+MatchScreen::MatchScreen(const MatchLook& look, MatchPictures pictures)
+    : look_(look), pictures_(std::move(pictures)) {}
 
 Surface& MatchScreen::FitTo(int windowWidth, int windowHeight) {
   // A screen smaller than the field still gets the whole field drawn; the
   // window shows what fits.
-  const int width = std::max(windowWidth, Rally::FieldWidth);
-  const int height = std::max(windowHeight, Rally::FieldHeight);
+  const bool wholeWindow = look_.display == MatchDisplay::FullScreen;
+  const int width = wholeWindow ? std::max(windowWidth, Rally::FieldWidth) : Rally::FieldWidth;
+  const int height = wholeWindow ? std::max(windowHeight, Rally::FieldHeight) : Rally::FieldHeight;
   if (primary_ && primary_->Width() == width && primary_->Height() == height) {
     return *primary_;
   }
@@ -67,23 +43,29 @@ Surface& MatchScreen::FitTo(int windowWidth, int windowHeight) {
 }
 
 void MatchScreen::DrawFrame(const Rect& bottomPaddle, const Rect& topPaddle, const Rect& ball) {
-  backBuffer_->Fill(kField, kTransparentBlack);
-  DrawOnBackBuffer(bottomPaddle.left, bottomPaddle.top, bottomPaddle_);
-  DrawOnBackBuffer(topPaddle.left, topPaddle.top, topPaddle_);
-  DrawOnBackBuffer(ball.left, ball.top, ball_);
+  if (const Surface* background = pictures_.Find(MatchPicture::Background)) {
+    backBuffer_->DrawSprite(0, 0, *background, SurfaceRect{}, SpriteDraw::Opaque);
+  } else {
+    backBuffer_->Fill(kField, kTransparentBlack);
+  }
+  DrawOnBackBuffer(bottomPaddle, MatchPicture::BottomPaddle);
+  DrawOnBackBuffer(topPaddle, MatchPicture::TopPaddle);
+  DrawOnBackBuffer(ball, MatchPicture::Ball);
   Flip();
 }
 
 void MatchScreen::ShowEnding(PassEnd end) {
-  if (banners_ && (end == PassEnd::Win || end == PassEnd::Loss)) {
-    DrawOnBackBuffer(Rally::BannerX, Rally::BannerY,
-                     end == PassEnd::Win ? banners_->win : banners_->loss);
+  const MatchPicture banner =
+      end == PassEnd::Win ? MatchPicture::WinBanner : MatchPicture::LossBanner;
+  if ((end == PassEnd::Win || end == PassEnd::Loss) && pictures_.Find(banner) != nullptr) {
+    DrawOnBackBuffer(kBannerAt, banner);
   }
   Flip();
 }
 
-void MatchScreen::DrawOnBackBuffer(int x, int y, const Surface& sprite) {
-  backBuffer_->DrawSprite(x, y, sprite, SurfaceRect{}, SpriteDraw::SourceColourKey);
+void MatchScreen::DrawOnBackBuffer(const Rect& at, MatchPicture part) {
+  backBuffer_->DrawSprite(at.left, at.top, pictures_.Get(part), SurfaceRect{},
+                          SpriteDraw::SourceColourKey);
 }
 
 void MatchScreen::Flip() {

@@ -63,6 +63,9 @@ inline constexpr Rect TwoPlayerBallStart{0, 40, 40, 80};
 // The ball in the top row at column x, the way a single-player rally starts.
 Rect BallAtColumn(std::int32_t x);
 
+// What a player steers with.
+enum class SteeringDevice { Keyboard, Mouse, Joystick };
+
 // One player's paddle steered by one device for one pass. Each keeps the
 // paddle's right edge at left + PaddleWidth after a move.
 void SteerByKey(Rect& paddle, std::uint8_t lastKey);

@@ -27,15 +27,19 @@ SinglePlayerRally SinglePlayerRally::FirstEdition(std::int32_t startX, std::int3
 }
 
 SinglePlayerRally SinglePlayerRally::FullGame(std::int32_t startX, std::int32_t ballSpeed,
-                                              std::int32_t aiSpeed) {
-  return StartRally(Rally::SinglePlayerStart, startX, ballSpeed, aiSpeed);
+                                              std::int32_t aiSpeed, bool useJoystick,
+                                              bool useKeyboard) {
+  SinglePlayerRally rally = StartRally(Rally::SinglePlayerStart, startX, ballSpeed, aiSpeed);
+  rally.UseJoystick = useJoystick;
+  rally.UseKeyboard = useKeyboard;
+  return rally;
 }
 
-PassResult RunSinglePlayerPass(SinglePlayerRally& rally, const SinglePlayerInput& input) {
-  if (input.useJoystick) {
-    SteerByJoystick(rally.PlayerRect, input.joyX);
+PassResult RunSinglePlayerPass(SinglePlayerRally& rally, const PassInput& input) {
+  if (rally.UseJoystick) {
+    SteerByJoystick(rally.PlayerRect, input.player1JoyX);
   }
-  if (input.useKeyboard) {
+  if (rally.UseKeyboard) {
     if (input.lastKey == KeyCode::Escape) {
       return {PassEnd::Escape};
     }
@@ -52,14 +56,7 @@ PassResult RunSinglePlayerPass(SinglePlayerRally& rally, const SinglePlayerInput
   AICheck(rally.AIRect, rally.BallRect, rally.AISpeed);
   const Collision collision =
       TestCollisions(rally.BallRect, rally.Ball, rally.BallSpeed, rally.PlayerRect, rally.AIRect);
-
-  PassResult result{PassEnd::Continue, collision, IsPaddleHit(collision)};
-  if (collision == Collision::TopWall) {
-    result.end = PassEnd::Win;
-  } else if (collision == Collision::BottomWall) {
-    result.end = PassEnd::Loss;
-  }
-  return result;
+  return ResultOfMove(collision);
 }
 
 }  // namespace rallix

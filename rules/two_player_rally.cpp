@@ -5,7 +5,7 @@
 namespace rallix {
 namespace {
 
-void Steer(Rect& paddle, SteeringDevice device, const TwoPlayerInput& input, std::int32_t joyX) {
+void Steer(Rect& paddle, SteeringDevice device, const PassInput& input, std::int32_t joyX) {
   switch (device) {
     case SteeringDevice::Keyboard:
       SteerByKey(paddle, input.lastKey);
@@ -21,17 +21,8 @@ void Steer(Rect& paddle, SteeringDevice device, const TwoPlayerInput& input, std
 
 }  // namespace
 
-SteeringDevice SteeringDeviceNamed(const std::string& device) {
-  if (device == "Keyboard") {
-    return SteeringDevice::Keyboard;
-  }
-  if (device == "Mouse") {
-    return SteeringDevice::Mouse;
-  }
-  return SteeringDevice::Joystick;
-}
-
-TwoPlayerRally TwoPlayerRally::Start(std::int32_t ballSpeed) {
+TwoPlayerRally TwoPlayerRally::Start(std::int32_t ballSpeed, SteeringDevice player1,
+                                     SteeringDevice player2) {
   TwoPlayerRally rally;
   rally.BallRect = Rally::TwoPlayerBallStart;
   rally.PlayerRect = Rally::TwoPlayerBottomStart;
@@ -40,12 +31,14 @@ TwoPlayerRally TwoPlayerRally::Start(std::int32_t ballSpeed) {
   rally.BallSpeed = ballSpeed;
   // Every match starts unpaused, even after one left with Esc while paused.
   rally.Paused = false;
+  rally.Player1Device = player1;
+  rally.Player2Device = player2;
   return rally;
 }
 
-PassResult RunTwoPlayerPass(TwoPlayerRally& rally, const TwoPlayerInput& input) {
-  Steer(rally.PlayerRect, input.player1, input, input.player1JoyX);
-  Steer(rally.Player2Rect, input.player2, input, input.player2JoyX);
+PassResult RunTwoPlayerPass(TwoPlayerRally& rally, const PassInput& input) {
+  Steer(rally.PlayerRect, rally.Player1Device, input, input.player1JoyX);
+  Steer(rally.Player2Rect, rally.Player2Device, input, input.player2JoyX);
 
   if (input.lastKey == KeyCode::Escape) {
     return {PassEnd::Escape};
@@ -60,14 +53,7 @@ PassResult RunTwoPlayerPass(TwoPlayerRally& rally, const TwoPlayerInput& input) 
   MoveBall(rally.BallRect, rally.Ball.dx, rally.Ball.dy);
   const Collision collision = TestCollisions(rally.BallRect, rally.Ball, rally.BallSpeed,
                                              rally.PlayerRect, rally.Player2Rect);
-
-  PassResult result{PassEnd::Continue, collision, IsPaddleHit(collision)};
-  if (collision == Collision::TopWall) {
-    result.end = PassEnd::Win;
-  } else if (collision == Collision::BottomWall) {
-    result.end = PassEnd::Loss;
-  }
-  return result;
+  return ResultOfMove(collision);
 }
 
 }  // namespace rallix

@@ -1,20 +1,38 @@
 // rally-trace: see tools/rally_trace_lib.h and `rally-trace --help`.
 
 #include <iostream>
+#include <string>
 #include <string_view>
 
+#include "replay/replay_text.h"
 #include "tools/rally_trace_lib.h"
 
 int main(int argc, char** argv) {
+  using rallix::TraceStatus;
+  const auto bad = [](const std::string& problem) {
+    std::cerr << "rally-trace: " << problem << "\n\n";
+    rallix::PrintRallyTraceUsage(std::cerr);
+    return static_cast<int>(TraceStatus::BadInput);
+  };
   if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
     rallix::PrintRallyTraceUsage(std::cout);
     return 0;
   }
+  if (argc > 1 && std::string_view(argv[1]) == "--replay") {
+    if (argc != 3) {
+      return bad("--replay takes one replay file");
+    }
+    try {
+      const rallix::Replay replay = rallix::ReadReplayFile(argv[2]);
+      return static_cast<int>(rallix::RunReplayTrace(replay, std::cout, std::cerr));
+    } catch (const rallix::ReplayError& error) {
+      std::cerr << "rally-trace: " << error.what() << "\n";
+      return static_cast<int>(TraceStatus::BadInput);
+    }
+  }
   if (argc > 1) {
-    std::cerr << "rally-trace: unexpected argument \"" << argv[1]
-              << "\"; the script comes on standard input\n\n";
-    rallix::PrintRallyTraceUsage(std::cerr);
-    return static_cast<int>(rallix::TraceStatus::BadInput);
+    return bad("unexpected argument \"" + std::string(argv[1]) +
+               "\"; the script comes on standard input");
   }
   return static_cast<int>(rallix::RunRallyTrace(std::cin, std::cout, std::cerr));
 }

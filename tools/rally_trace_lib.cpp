@@ -10,7 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "rules/single_player_rally.h"
+#include "replay/replay_text.h"
+#include "rules/match_rally.h"
 
 namespace rallix {
 namespace {
@@ -85,8 +86,8 @@ class Complainer {
   std::ostream& errors_;
 };
 
-std::optional<SinglePlayerRally> ParseStart(const std::vector<std::string_view>& fields,
-                                            int lineNumber, Complainer& complain) {
+std::optional<MatchRally> ParseStart(const std::vector<std::string_view>& fields, int lineNumber,
+                                     Complainer& complain) {
   if (fields.size() != 4) {
     complain.AtLine(lineNumber) << "expected \"FORM BallSpeed AISpeed X\", found " << fields.size()
                                 << " field(s)\n";
@@ -118,8 +119,8 @@ std::optional<SinglePlayerRally> ParseStart(const std::vector<std::string_view>&
   const auto x = static_cast<std::int32_t>(*startX);
   const auto ball = static_cast<std::int32_t>(*ballSpeed);
   const auto ai = static_cast<std::int32_t>(*aiSpeed);
-  return form == "one" ? SinglePlayerRally::FirstEdition(x, ball, ai)
-                       : SinglePlayerRally::FullGame(x, ball, ai);
+  return MatchRally(form == "one" ? SinglePlayerRally::FirstEdition(x, ball, ai)
+                                  : SinglePlayerRally::FullGame(x, ball, ai));
 }
 
 std::optional<std::uint8_t> ParseKey(const std::vector<std::string_view>& fields, int lineNumber,
@@ -133,7 +134,7 @@ std::optional<std::uint8_t> ParseKey(const std::vector<std::string_view>& fields
   return static_cast<std::uint8_t>(*key);
 }
 
-std::string_view OutcomeName(const PassResult& result) {
+std::string_view PassOutcomeName(const PassResult& result) {
   if (result.end == PassEnd::Escape) {
     return "esc";
   }
@@ -159,28 +160,44 @@ std::string_view OutcomeName(const PassResult& result) {
   return "-";
 }
 
-bool EndsTheTrace(PassEnd end) {
-  return end == PassEnd::Escape || end == PassEnd::Win || end == PassEnd::Loss;
-}
-
 bool HasFlownOff(const Rect& ball) {
   return std::abs(ball.left) > FlownOffDistance || std::abs(ball.top) > FlownOffDistance;
 }
 
-void PrintPass(std::ostream& trace, int pass, const SinglePlayerRally& rally,
-               const PassResult& result) {
-  trace << pass << ' ' << rally.BallRect.left << ' ' << rally.BallRect.top << ' ' << rally.Ball.dx
-        << ' ' << rally.Ball.dy << ' ' << rally.PlayerRect.left << ' ' << rally.AIRect.left << ' '
-        << rally.AIRect.right << ' ' << OutcomeName(result) << '\n';
+void PrintPass(std::ostream& trace, int pass, const MatchRally& rally, const PassResult& result) {
+  trace << pass << ' ' << rally.Ball().left << ' ' << rally.Ball().top << ' '
+        << rally.BallSteps().dx << ' ' << rally.BallSteps().dy << ' ' << rally.BottomPaddle().left
+        << ' ' << rally.TopPaddle().left << ' ' << rally.TopPaddle().right << ' '
+        << PassOutcomeName(result) << '\n';
+}
+
+void ComplainFlownOff(std::ostream& errors, int pass) {
+  errors << "the ball passed every wall and flew off the field; it can never come back, "
+            "stopping after pass "
+         << pass << "\n";
+}
+
+// Runs one pass and prints it; false once the rally has ended.
+bool TracePass(std::ostream& trace, int& pass, MatchRally& rally, const PassInput& input,
+               std::optional<PassEnd>& end) {
+  const PassResult result = rally.Pass(input);
+  PrintPass(trace, ++pass, rally, result);
+  if (EndsTheRally(result.end)) {
+    end = result.end;
+    return false;
+  }
+  return true;
 }
 
 }  // namespace
 
 void PrintRallyTraceUsage(std::ostream& out) {
   out << "Usage: rally-trace [--help] < SCRIPT\n"
+         "       rally-trace --replay FILE\n"
          "\n"
-         "Runs the single-player rally rules on a script, with no window and no devices,\n"
-         "and prints the field after every pass.\n"
+         "Runs the rally rules with no window and no devices, and prints the field after\n"
+         "every pass: on a script of key codes, or on a match recorded with\n"
+         "`rallix --record DIR` or `rallix-one --record DIR`.\n"
          "\n"
          "SCRIPT, on standard input:\n"
          "  first line  FORM BallSpeed AISpeed X\n"
@@ -199,15 +216,39 @@ void PrintRallyTraceUsage(std::ostream& out) {
          "              (0 none, 1 Esc, 197 Pause, 203 Left, 205 Right). Keyboard only.\n"
          "  Blank lines are skipped: they are not passes, but they count in line numbers.\n"
          "\n"
+         "FILE, a replay (text, one item a line, LF or CR LF):\n"
+         "  rallix-replay "
+      << kReplayVersion
+      << "             the format's version\n"
+         "  match KIND                  one (rallix-one), sp or mp (rallix, one or two players)\n"
+         "  NAME VALUE                  the settings the match read, in their file's order:\n"
+         "                                one  startColumn ballSpeed aiSpeed\n"
+         "                                sp   UseJoystick DisableKeyboard AISpeed BallSpeed\n"
+         "                                     BallStartX JoystickGuid\n"
+         "                                mp   BallSpeed Player1Device Player2Device\n"
+         "                                     Player1JoystickGuid Player2JoystickGuid\n"
+         "                              values as in the settings files: 12, #TRUE#, \"text\"\n"
+         "  picture PART ARTWORK        each picture the match drew (PART: background,\n"
+         "                              win-banner, loss-banner, bottom-paddle, top-paddle,\n"
+         "                              ball), by the name of the game's artwork it was, or\n"
+         "  picture PART pixels W H HEX as loaded, W x H pixels of RRGGBB, row by row\n"
+         "  passes N                    then N lines, one per pass:\n"
+         "  KEY MOUSEX JOY1 JOY2          the key code, the mouse's motion across, and the\n"
+         "                                bottom and top players' joystick x (0..5000)\n"
+         "  end OUTCOME                 win, loss or esc (one, sp); player1, player2 or esc\n"
+         "                              (mp); closed when the match was closed first\n"
+         "\n"
          "Output, one line per pass, the values after the pass:\n"
          "  PASS BallLeft BallTop BallDX BallDY PlayerLeft AILeft AIRight OUTCOME\n"
+         "  (in a two-player match AILeft and AIRight are player 2's paddle)\n"
          "  OUTCOME is the collision test that acted (player, top, right, left, win, loss),\n"
          "  esc, paused, or - when nothing was met.\n"
          "The trace stops after win, loss or esc (later lines are not read) or at the end\n"
-         "of the script.\n"
+         "of the script or the replay's passes.\n"
          "\n"
          "Exit status: 0 done; 1 stopped because the ball stepped over a wall in one pass\n"
-         "and has left the field for good; 2 bad input, the message names the line.\n";
+         "and has left the field for good; 2 bad input, the message names the line;\n"
+         "3 the replay says its match ended otherwise than the rules end it.\n";
 }
 
 TraceStatus RunRallyTrace(std::istream& script, std::ostream& trace, std::ostream& errors) {
@@ -226,27 +267,43 @@ TraceStatus RunRallyTrace(std::istream& script, std::ostream& trace, std::ostrea
   }
 
   int pass = 0;
+  std::optional<PassEnd> end;
   while (const auto keyFields = reader.NextFields()) {
     const auto key = ParseKey(*keyFields, reader.LineNumber(), complain);
     if (!key) {
       return TraceStatus::BadInput;
     }
-    if (HasFlownOff(rally->BallRect)) {
-      complain.AtLine(reader.LineNumber())
-          << "the ball passed every wall and flew off the field; it can never come back, "
-             "stopping after pass "
-          << pass << "\n";
+    if (HasFlownOff(rally->Ball())) {
+      ComplainFlownOff(complain.AtLine(reader.LineNumber()), pass);
       return TraceStatus::BallFlewOff;
     }
-    SinglePlayerInput input;
-    input.useJoystick = false;
-    input.useKeyboard = true;
+    PassInput input;
     input.lastKey = *key;
-    const PassResult result = RunSinglePlayerPass(*rally, input);
-    PrintPass(trace, ++pass, *rally, result);
-    if (EndsTheTrace(result.end)) {
+    if (!TracePass(trace, pass, *rally, input, end)) {
       break;
     }
+  }
+  return TraceStatus::Finished;
+}
+
+TraceStatus RunReplayTrace(const Replay& replay, std::ostream& trace, std::ostream& errors) {
+  MatchRally rally = StartRally(replay.settings);
+  int pass = 0;
+  std::optional<PassEnd> end;
+  for (const PassInput& input : replay.passes) {
+    if (HasFlownOff(rally.Ball())) {
+      ComplainFlownOff(errors << "rally-trace: ", pass);
+      return TraceStatus::BallFlewOff;
+    }
+    if (!TracePass(trace, pass, rally, input, end)) {
+      break;
+    }
+  }
+  if (end != replay.end) {
+    errors << "rally-trace: the recording says the match ended in "
+           << OutcomeName(replay.settings, replay.end) << ", the rules end it in "
+           << OutcomeName(replay.settings, end) << "\n";
+    return TraceStatus::Disagrees;
   }
   return TraceStatus::Finished;
 }

@@ -1,18 +1,14 @@
 #include "platform/files/picture_file.h"
 
 #include <SDL.h>
-#include <fcntl.h>
-#include <unistd.h>
 
-#include <atomic>
-#include <cerrno>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <system_error>
-#include <utility>
 
 #include "core/errors.h"
+#include "platform/files/whole_file.h"
 
 namespace rallix {
 namespace {
@@ -50,43 +46,8 @@ class SurfaceLock {
   bool locked_ = false;
 };
 
-// Removes the temporary file unless the save went through to the rename.
-class TemporaryFile {
- public:
-  explicit TemporaryFile(std::filesystem::path path) : path_(std::move(path)) {}
-  TemporaryFile(const TemporaryFile&) = delete;
-  TemporaryFile& operator=(const TemporaryFile&) = delete;
-  ~TemporaryFile() {
-    if (!kept_) {
-      ::unlink(path_.c_str());
-    }
-  }
-  const std::filesystem::path& Path() const { return path_; }
-  void Keep() { kept_ = true; }
-
- private:
-  std::filesystem::path path_;
-  bool kept_ = false;
-};
-
-std::filesystem::path TemporaryPathBeside(const std::filesystem::path& target) {
-  static std::atomic<unsigned> sequence{0};
-  std::filesystem::path temporary = target;
-  temporary += ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(sequence++);
-  return temporary;
-}
-
-// SDL's streams cannot sync, so the finished temporary file is synced through its path
-// before it may replace the earlier picture. Returns errno, or 0.
-int SyncFileAt(const std::filesystem::path& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    return errno;
-  }
-  const int failure = ::fsync(fd) == 0 ? 0 : errno;
-  ::close(fd);
-  return failure;
-}
+// A file header and the largest information header a bitmap file may carry.
+constexpr std::size_t kLargestBitmapHeader = 14 + 124;
 
 [[noreturn]] void FailToSave(const std::filesystem::path& path, const std::string& reason) {
   throw RuntimeError(ErrorNumber::PathFileAccessError, "SavePicture",
@@ -128,27 +89,18 @@ void SavePicture(const Picture& picture, const std::filesystem::path& path) {
     FailToSave(path, SDL_GetError());
   }
 
-  TemporaryFile temporary(TemporaryPathBeside(path));
-  RWopsPtr stream(SDL_RWFromFile(temporary.Path().c_str(), "wb"));
-  if (!stream) {
+  // The file is made in memory first, so it can replace the earlier one whole.
+  const std::size_t rowBytes = (static_cast<std::size_t>(picture.width) * 3 + 3) / 4 * 4;
+  std::string bytes(kLargestBitmapHeader + rowBytes * static_cast<std::size_t>(picture.height),
+                    '\0');
+  RWopsPtr stream(SDL_RWFromMem(bytes.data(), static_cast<int>(bytes.size())));
+  if (!stream || SDL_SaveBMP_RW(surface.get(), stream.get(), 0) != 0) {
     FailToSave(path, SDL_GetError());
   }
-  if (SDL_SaveBMP_RW(surface.get(), stream.get(), 0) != 0) {
-    FailToSave(path, SDL_GetError());
-  }
-  // Closed here rather than by the deleter: a write error can surface only at the close.
-  if (SDL_RWclose(stream.release()) != 0) {
-    FailToSave(path, SDL_GetError());
-  }
-  if (const int failure = SyncFileAt(temporary.Path()); failure != 0) {
+  bytes.resize(static_cast<std::size_t>(SDL_RWtell(stream.get())));
+  if (const int failure = ReplaceFileWhole(path, bytes); failure != 0) {
     FailToSave(path, std::generic_category().message(failure));
   }
-  std::error_code error;
-  std::filesystem::rename(temporary.Path(), path, error);
-  if (error) {
-    FailToSave(path, error.message());
-  }
-  temporary.Keep();
 }
 
 Picture LoadPicture(const std::filesystem::path& path) {

@@ -83,20 +83,29 @@ Surface Surface::LoadBitmap(const std::filesystem::path& file, int width, int he
                        "cannot convert " + file.string()));
   SDL_SetSurfaceBlendMode(converted.get(), SDL_BLENDMODE_NONE);
 
+  return Scaled(*converted, width, height, scaling, file.string());
+}
+
+Surface Surface::Scaled(SDL_Surface& source, int width, int height, Scaling scaling,
+                        const std::string& what) {
   Surface result(NewSurface(width, height));
-  if (converted->w == width && converted->h == height) {
-    detail::CheckSdl(SDL_BlitSurface(converted.get(), nullptr, result.Native(), nullptr), kSource,
-                     "cannot copy " + file.string());
+  if (source.w == width && source.h == height) {
+    detail::CheckSdl(SDL_BlitSurface(&source, nullptr, result.Native(), nullptr), kSource,
+                     "cannot copy " + what);
   } else {
     SDL_Rect target{0, 0, width, height};
-    const int status =
-        scaling == Scaling::Smooth
-            ? SDL_SoftStretchLinear(converted.get(), nullptr, result.Native(), &target)
-            : SDL_BlitScaled(converted.get(), nullptr, result.Native(), &target);
-    detail::CheckSdl(status, kSource, "cannot scale " + file.string());
+    const int status = scaling == Scaling::Smooth
+                           ? SDL_SoftStretchLinear(&source, nullptr, result.Native(), &target)
+                           : SDL_BlitScaled(&source, nullptr, result.Native(), &target);
+    detail::CheckSdl(status, kSource, "cannot scale " + what);
   }
   result.MarkDirty(0, 0, width, height);
   return result;
+}
+
+Surface Surface::FromPicture(const Picture& picture, int width, int height, Scaling scaling) {
+  Surface whole = FromPicture(picture);
+  return Scaled(*whole.Native(), width, height, scaling, "a picture");
 }
 
 Surface Surface::FromPicture(const Picture& picture) {

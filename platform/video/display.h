@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "core/picture.h"
 
@@ -42,6 +43,10 @@ class Surface {
   static Surface LoadBitmap(const std::filesystem::path& file, int width, int height,
                             Scaling scaling = Scaling::Nearest);
   static Surface FromPicture(const Picture& picture);
+  // A picture brought to width x height exactly as LoadBitmap brings a file
+  // holding it.
+  static Surface FromPicture(const Picture& picture, int width, int height,
+                             Scaling scaling = Scaling::Nearest);
 
   Surface(Surface&&) noexcept;
   Surface& operator=(Surface&&) noexcept;
@@ -77,6 +82,8 @@ class Surface {
     void operator()(SDL_Surface* s) const;
   };
   explicit Surface(SDL_Surface* surface);
+  static Surface Scaled(SDL_Surface& source, int width, int height, Scaling scaling,
+                        const std::string& what);
   void MarkDirty(int left, int top, int right, int bottom);
 
   std::unique_ptr<SDL_Surface, Free> surface_;

@@ -38,7 +38,7 @@ struct Foreseen {
 Foreseen Foresee(const FirstEditionSettings& s) {
   SinglePlayerRally rally = SinglePlayerRally::FirstEdition(s.startColumn, s.ballSpeed, s.aiSpeed);
   for (int pass = 1; pass < 20000; ++pass) {
-    const PassEnd end = RunSinglePlayerPass(rally, SinglePlayerInput{}).end;
+    const PassEnd end = RunSinglePlayerPass(rally, PassInput{}).end;
     if (end == PassEnd::Win || end == PassEnd::Loss) {
       return {end, pass};
     }

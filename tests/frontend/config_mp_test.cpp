@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/key_codes.h"
-#include "settings/settings_files.h"
+#include "settings/full_game_settings.h"
 #include "tests/frontend/full_game_test_support.h"
 
 namespace rallix {

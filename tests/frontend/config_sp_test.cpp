@@ -7,7 +7,7 @@
 #include "core/key_codes.h"
 #include "platform/files/picture_file.h"
 #include "platform/forms/check_box.h"
-#include "settings/settings_files.h"
+#include "settings/full_game_settings.h"
 #include "tests/frontend/full_game_test_support.h"
 
 namespace rallix {

@@ -4,7 +4,7 @@
 
 #include "platform/forms/check_box.h"
 #include "platform/forms/frame.h"
-#include "settings/settings_files.h"
+#include "settings/full_game_settings.h"
 #include "tests/frontend/full_game_test_support.h"
 #include "tests/support/virtual_joystick.h"
 

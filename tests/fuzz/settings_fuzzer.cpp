@@ -18,7 +18,8 @@
 #include "core/error_numbers.h"
 #include "core/errors.h"
 #include "platform/files/sequential_file.h"
-#include "settings/settings_files.h"
+#include "settings/first_edition_settings.h"
+#include "settings/full_game_settings.h"
 
 namespace rallix {
 namespace {
@@ -104,10 +105,7 @@ void ReadAndRewrite(const ScratchFiles& files, Reader read, Writer write) {
 
 void ReadFirstEditionShape(const std::filesystem::path& file) {
   try {
-    SequentialReader reader(file);
-    reader.ReadInteger();
-    reader.ReadInteger();
-    reader.ReadInteger();
+    ReadFirstEditionSettings(file);
   } catch (const RuntimeError& error) {
     RequireBadFileError(error);
   }

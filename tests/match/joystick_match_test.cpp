@@ -9,7 +9,7 @@
 
 #include "match/frm_mp.h"
 #include "match/frm_sp.h"
-#include "settings/settings_files.h"
+#include "settings/full_game_settings.h"
 #include "tests/match/match_test_support.h"
 #include "tests/support/virtual_joystick.h"
 

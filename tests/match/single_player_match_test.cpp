@@ -10,7 +10,7 @@
 
 #include "core/errors.h"
 #include "match/frm_sp.h"
-#include "settings/settings_files.h"
+#include "settings/full_game_settings.h"
 #include "tests/match/match_test_support.h"
 
 namespace rallix {
@@ -44,7 +44,7 @@ struct Foreseen {
 Foreseen Foresee(const SinglePlayerSettings& s) {
   SinglePlayerRally rally = SinglePlayerRally::FullGame(s.BallStartX, s.BallSpeed, s.AISpeed);
   for (int pass = 1; pass < 20000; ++pass) {
-    const PassEnd end = RunSinglePlayerPass(rally, SinglePlayerInput{}).end;
+    const PassEnd end = RunSinglePlayerPass(rally, PassInput{}).end;
     if (end == PassEnd::Win || end == PassEnd::Loss) {
       return {end, pass};
     }

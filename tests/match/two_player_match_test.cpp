@@ -10,7 +10,7 @@
 
 #include "core/errors.h"
 #include "match/frm_mp.h"
-#include "settings/settings_files.h"
+#include "settings/full_game_settings.h"
 #include "tests/match/match_test_support.h"
 
 namespace rallix {
@@ -187,7 +187,7 @@ struct Foreseen {
 
 Foreseen Foresee(std::int16_t ballSpeed, std::uint8_t heldKey) {
   TwoPlayerRally rally = TwoPlayerRally::Start(ballSpeed);
-  TwoPlayerInput input;
+  PassInput input;
   input.lastKey = heldKey;
   for (int pass = 1; pass < 20000; ++pass) {
     const PassEnd end = RunTwoPlayerPass(rally, input).end;
@@ -321,14 +321,6 @@ TEST_F(TwoPlayerMatch, AHundredMatchesInARowLeaveTheStackAsItWas) {
     ASSERT_TRUE(headless.RunUntil([&] { return OnSettings(); }, 500)) << "round " << round;
     ASSERT_EQ(Runtime().StackDepth(), 1u) << "round " << round;
     ASSERT_EQ(Runtime().Devices().CursorCount(), 0) << "round " << round;
-  }
-}
-
-// The match and the settings files must agree on which device names mean a
-// joystick, or a joystick player's identifier line would be misread.
-TEST(TwoPlayerDeviceNames, TheMatchAndTheSettingsFileAgreeOnJoysticks) {
-  for (const char* name : {"Keyboard", "Mouse", "keyboard", "mouse", "", "Pad", "Mouse "}) {
-    EXPECT_EQ(SteeringDeviceNamed(name) == SteeringDevice::Joystick, NamesJoystick(name)) << name;
   }
 }
 

@@ -32,10 +32,9 @@ inline std::pair<std::int32_t, std::int32_t> Steps(const BallMotion& m) {
   return {m.dx, m.dy};
 }
 
-inline SinglePlayerInput KeyboardOnly(std::uint8_t key) {
-  SinglePlayerInput input;
-  input.useJoystick = false;
-  input.useKeyboard = true;
+// A pass in which only this key is held and no other device moves.
+inline PassInput KeyboardOnly(std::uint8_t key) {
+  PassInput input;
   input.lastKey = key;
   return input;
 }

@@ -79,10 +79,9 @@ TEST(SinglePlayerPass, EscapeWhilePausedStillEnds) {
 }
 
 TEST(SinglePlayerPass, JoystickStepsBeforeEscapeIsSeen) {
-  SinglePlayerRally rally = SinglePlayerRally::FullGame(100, 5, 4);
-  SinglePlayerInput input = KeyboardOnly(KeyCode::Escape);
-  input.useJoystick = true;
-  input.joyX = 5000;
+  SinglePlayerRally rally = SinglePlayerRally::FullGame(100, 5, 4, /*useJoystick=*/true);
+  PassInput input = KeyboardOnly(KeyCode::Escape);
+  input.player1JoyX = 5000;
   SinglePlayerRally expected = rally;
   expected.PlayerRect = PlayerAt(165);
   EXPECT_EQ(RunSinglePlayerPass(rally, input).end, PassEnd::Escape);
@@ -124,10 +123,9 @@ TEST(SinglePlayerPass, WhilePausedOnlyThePaddleMoves) {
 TEST(SinglePlayerPass, KeyboardNotInUseIgnoresEveryKey) {
   for (std::uint8_t key :
        {KeyCode::Escape, KeyCode::Pause, KeyCode::LeftArrow, KeyCode::RightArrow}) {
-    SinglePlayerRally rally = SinglePlayerRally::FullGame(400, 5, 4);
-    SinglePlayerInput input = KeyboardOnly(key);
-    input.useKeyboard = false;
-    const PassResult result = RunSinglePlayerPass(rally, input);
+    SinglePlayerRally rally =
+        SinglePlayerRally::FullGame(400, 5, 4, /*useJoystick=*/false, /*useKeyboard=*/false);
+    const PassResult result = RunSinglePlayerPass(rally, KeyboardOnly(key));
     EXPECT_EQ(result.end, PassEnd::Continue) << int{key};
     EXPECT_FALSE(rally.Paused) << int{key};
     EXPECT_EQ(rally.BallRect, BallAt(405, 5)) << int{key};
@@ -159,11 +157,10 @@ class TwoDevicePassTest : public testing::TestWithParam<TwoDeviceCase> {};
 
 TEST_P(TwoDevicePassTest, JoystickThenKeyboard) {
   const TwoDeviceCase& c = GetParam();
-  SinglePlayerRally rally = SinglePlayerRally::FullGame(400, 5, 4);
+  SinglePlayerRally rally = SinglePlayerRally::FullGame(400, 5, 4, /*useJoystick=*/true);
   rally.PlayerRect = PlayerAt(c.startLeft);
-  SinglePlayerInput input = KeyboardOnly(c.key);
-  input.useJoystick = true;
-  input.joyX = c.joyX;
+  PassInput input = KeyboardOnly(c.key);
+  input.player1JoyX = c.joyX;
   RunSinglePlayerPass(rally, input);
   EXPECT_EQ(rally.PlayerRect, PlayerAt(c.expectedLeft));
 }
@@ -187,8 +184,8 @@ INSTANTIATE_TEST_SUITE_P(Table, TwoDevicePassTest,
 
 TEST(SinglePlayerPass, JoystickNotInUseIsNotRead) {
   SinglePlayerRally rally = SinglePlayerRally::FullGame(400, 5, 4);
-  SinglePlayerInput input = KeyboardOnly(KeyCode::None);
-  input.joyX = 5000;
+  PassInput input = KeyboardOnly(KeyCode::None);
+  input.player1JoyX = 5000;
   RunSinglePlayerPass(rally, input);
   EXPECT_EQ(rally.PlayerRect, PlayerAt(161));
 }

@@ -8,7 +8,7 @@
 
 #include "core/error_numbers.h"
 #include "core/errors.h"
-#include "settings/settings_files.h"
+#include "settings/full_game_settings.h"
 #include "tests/platform/files/file_test_support.h"
 
 namespace rallix {

@@ -3,7 +3,7 @@
 
 #include <tuple>
 
-#include "settings/settings_files.h"
+#include "settings/full_game_settings.h"
 
 namespace rallix::testing {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/settings_files.h"
+#include "settings/full_game_settings.h"
 #include "tests/platform/files/file_test_support.h"
 #include "tests/settings/settings_test_support.h"
 

@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "platform/files/sequential_file.h"
-#include "settings/settings_files.h"
+#include "settings/device_names.h"
+#include "settings/full_game_settings.h"
 #include "tests/platform/files/file_test_support.h"
 #include "tests/settings/settings_test_support.h"
 
@@ -18,6 +19,21 @@ namespace {
 using testing::Fields;
 using testing::ReadBytes;
 using testing::TemporaryFolder;
+
+TEST(SteeringDeviceNamed, OnlyTheExactNamesAreKeyboardAndMouse) {
+  const std::vector<std::pair<std::string, SteeringDevice>> cases = {
+      {"Keyboard", SteeringDevice::Keyboard},
+      {"Mouse", SteeringDevice::Mouse},
+      {"keyboard", SteeringDevice::Joystick},
+      {"MOUSE", SteeringDevice::Joystick},
+      {"Mouse ", SteeringDevice::Joystick},
+      {"", SteeringDevice::Joystick},
+      {"Gamepad (Xbox 360)", SteeringDevice::Joystick},
+  };
+  for (const auto& [name, device] : cases) {
+    EXPECT_EQ(SteeringDeviceNamed(name), device) << QuoteForMessage(name);
+  }
+}
 
 TEST(NamesJoystick, OnlyTheExactKeyboardAndMouseNamesAreNotJoysticks) {
   const std::vector<std::pair<std::string, bool>> cases = {

@@ -1,4 +1,4 @@
-#include "settings/settings_files.h"
+#include "settings/full_game_settings.h"
 
 #include <limits>
 #include <string_view>
@@ -6,6 +6,7 @@
 #include "core/error_numbers.h"
 #include "core/errors.h"
 #include "platform/files/sequential_file.h"
+#include "settings/device_names.h"
 
 namespace rallix {
 namespace {
@@ -100,10 +101,6 @@ void RequireIdentifierFitsDevice(const std::filesystem::path& file, const std::s
 }
 
 }  // namespace
-
-bool NamesJoystick(const std::string& device) {
-  return device != "Keyboard" && device != "Mouse";
-}
 
 void WriteSinglePlayerSettings(const SinglePlayerSettings& s, const std::filesystem::path& file) {
   if (s.UseJoystick) {

@@ -26,6 +26,7 @@ struct SinglePlayerSettings {
   std::int16_t BallSpeed = 0;
   std::int16_t BallStartX = 0;
   std::string JoystickGuid;  // written only when UseJoystick
+  friend bool operator==(const SinglePlayerSettings&, const SinglePlayerSettings&) = default;
 };
 
 struct TwoPlayerSettings {
@@ -34,11 +35,8 @@ struct TwoPlayerSettings {
   std::string Player2Device;
   std::string Player1JoystickGuid;  // written exactly when Player1Device names a joystick
   std::string Player2JoystickGuid;
+  friend bool operator==(const TwoPlayerSettings&, const TwoPlayerSettings&) = default;
 };
-
-// A device name denotes a joystick exactly when it is neither "Keyboard" nor "Mouse" (exact,
-// case-sensitive: "keyboard" is a joystick's name).
-bool NamesJoystick(const std::string& device);
 
 // Writers replace the file whole, or leave the earlier one intact and raise a RuntimeError
 // when the values would make a file their reader cannot read back.

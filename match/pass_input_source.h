@@ -1,0 +1,73 @@
+#pragma once
+// Where each pass of a match takes its input from: the live devices or a
+// replay, and a recording laid over either. A match asks its source once per
+// pass and never knows which it has.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "input/creator_input_detector.h"
+#include "rules/match_rally.h"
+#include "rules/pass.h"
+
+namespace rallix {
+
+class PassInputSource {
+ public:
+  virtual ~PassInputSource() = default;
+  // This pass's input; none when the source has run out (a replay's end).
+  virtual std::optional<PassInput> Next() = 0;
+};
+
+// The devices, read through the match's input detector. Only the devices the
+// rally reads are read at all; a device not read keeps its last reading.
+class LiveInput final : public PassInputSource {
+ public:
+  LiveInput(CreatorInputDetector& detector, const DevicesRead& reads)
+      : detector_(detector), reads_(reads) {}
+
+  std::optional<PassInput> Next() override;
+
+  // What the last pass was given.
+  const PassInput& Last() const { return last_; }
+  // The joystick's x as last read (one reading serves whichever player read
+  // last).
+  std::int32_t JoyX() const { return JoyX_; }
+
+ private:
+  CreatorInputDetector& detector_;
+  DevicesRead reads_;
+  PassInput last_;
+  float MouseY_ = 0;
+  std::int32_t MouseButtons_ = 0;
+  std::int32_t JoyX_ = Rally::JoystickCentre;
+  std::int32_t JoyY_ = Rally::JoystickCentre;
+  std::int32_t JoyZ_ = Rally::JoystickCentre;
+};
+
+// The passes of a recording, in order, then nothing.
+class ReplayInput final : public PassInputSource {
+ public:
+  explicit ReplayInput(std::span<const PassInput> passes) : passes_(passes) {}
+  std::optional<PassInput> Next() override;
+
+ private:
+  std::span<const PassInput> passes_;
+  std::size_t next_ = 0;
+};
+
+// Passes on what another source gives, keeping a copy of each pass's input.
+class RecordingInput final : public PassInputSource {
+ public:
+  explicit RecordingInput(PassInputSource& source) : source_(source) {}
+  std::optional<PassInput> Next() override;
+  std::vector<PassInput> TakePasses() { return std::move(passes_); }
+
+ private:
+  PassInputSource& source_;
+  std::vector<PassInput> passes_;
+};
+
+}  // namespace rallix

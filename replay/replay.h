@@ -1,0 +1,43 @@
+#pragma once
+// A recorded match: what it set up from (the settings it read and the
+// pictures it drew), the input of every pass, and how the rally ended. Played
+// back through the same rules and the same drawing, it gives the same frames.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/picture.h"
+#include "rules/pass.h"
+#include "settings/match_files.h"
+#include "settings/match_settings.h"
+
+namespace rallix {
+
+struct RecordedPicture {
+  MatchPicture part = MatchPicture::Ball;
+  // The game's own artwork the picture was loaded from; empty when none
+  // matched, and then `pixels` holds it as loaded.
+  std::string artwork;
+  Picture pixels;
+};
+
+struct Replay {
+  MatchSettings settings;
+  std::vector<RecordedPicture> pictures;
+  std::vector<PassInput> passes;
+  // How the rally ended; none when the match was closed before it did.
+  std::optional<PassEnd> end;
+};
+
+// "one", "sp" or "mp": the first edition's match, the full game's
+// single-player or its two-player match.
+std::string_view MatchKindName(const MatchSettings& settings);
+
+// How a match ended, in the words the programs print: "win", "loss" or "esc"
+// against the computer; "player1", "player2" or "esc" between two players;
+// "closed" when the match was closed before the rally ended.
+std::string_view OutcomeName(const MatchSettings& settings, std::optional<PassEnd> end);
+
+}  // namespace rallix

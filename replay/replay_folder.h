@@ -1,0 +1,32 @@
+#pragma once
+// Where a program started with --record keeps its replays: one file for each
+// match, named after the program, the time and the kind of match, never over
+// an earlier one.
+
+#include <filesystem>
+#include <string>
+
+#include "replay/replay.h"
+
+namespace rallix {
+
+class ReplayFolder {
+ public:
+  // Makes the folder when it is missing and makes sure a file can be written
+  // there; when not: ReplayError saying why.
+  ReplayFolder(std::filesystem::path folder, std::string program);
+
+  // Writes the replay whole under a name of its own and returns that name.
+  // Failure (a full disk, say): ReplayError naming the file and the reason.
+  std::filesystem::path Save(const Replay& replay);
+
+  const std::filesystem::path& Folder() const { return folder_; }
+
+ private:
+  std::filesystem::path FreeName(const Replay& replay) const;
+
+  std::filesystem::path folder_;
+  std::string program_;
+};
+
+}  // namespace rallix

@@ -1,0 +1,401 @@
+#include "replay/replay_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <vector>
+
+#include "art/catalogue.h"
+#include "platform/files/sequential_file.h"
+
+namespace rallix {
+namespace {
+
+constexpr std::string_view kMagic = "rallix-replay";
+// Larger than any match a player sits through, small enough to read whole.
+constexpr std::uintmax_t kLargestReplayBytes = 256u << 20;
+constexpr int kLargestPictureSide = 4096;
+constexpr std::string_view kHexDigits = "0123456789abcdef";
+
+// ---- writing ----------------------------------------------------------------------------------
+
+class ReplayWriter {
+ public:
+  void Line(std::string_view text) {
+    out_ += text;
+    out_ += '\n';
+  }
+  void Setting(std::string_view name, std::int32_t value) { Named(name, FormatIntegerLine(value)); }
+  void Setting(std::string_view name, bool value) { Named(name, FormatBooleanLine(value)); }
+  void Setting(std::string_view name, const std::string& value) {
+    Named(name, FormatStringLine(value));
+  }
+  std::string Take() { return std::move(out_); }
+
+ private:
+  void Named(std::string_view name, const std::string& value) {
+    out_ += name;
+    out_ += ' ';
+    Line(value);
+  }
+  std::string out_;
+};
+
+void WriteSettings(ReplayWriter& out, const FirstEditionSettings& s) {
+  out.Setting("startColumn", s.startColumn);
+  out.Setting("ballSpeed", s.ballSpeed);
+  out.Setting("aiSpeed", s.aiSpeed);
+}
+
+void WriteSettings(ReplayWriter& out, const SinglePlayerSettings& s) {
+  out.Setting("UseJoystick", s.UseJoystick);
+  out.Setting("DisableKeyboard", s.DisableKeyboard);
+  out.Setting("AISpeed", std::int32_t{s.AISpeed});
+  out.Setting("BallSpeed", std::int32_t{s.BallSpeed});
+  out.Setting("BallStartX", std::int32_t{s.BallStartX});
+  out.Setting("JoystickGuid", s.JoystickGuid);
+}
+
+void WriteSettings(ReplayWriter& out, const TwoPlayerSettings& s) {
+  out.Setting("BallSpeed", std::int32_t{s.BallSpeed});
+  out.Setting("Player1Device", s.Player1Device);
+  out.Setting("Player2Device", s.Player2Device);
+  out.Setting("Player1JoystickGuid", s.Player1JoystickGuid);
+  out.Setting("Player2JoystickGuid", s.Player2JoystickGuid);
+}
+
+std::string PixelsHex(const Picture& picture) {
+  std::string hex;
+  hex.reserve(picture.pixels.size() * 6);
+  for (const Rgb& c : picture.pixels) {
+    for (const std::uint8_t byte : {c.r, c.g, c.b}) {
+      hex += kHexDigits[byte >> 4];
+      hex += kHexDigits[byte & 0x0F];
+    }
+  }
+  return hex;
+}
+
+std::string FormatMouse(float mouseX) {
+  char text[32];
+  const auto [end, error] = std::to_chars(text, text + sizeof text, mouseX);
+  return std::string(text, error == std::errc{} ? end : text);
+}
+
+// ---- reading ----------------------------------------------------------------------------------
+
+std::vector<std::string_view> Fields(std::string_view line) {
+  std::vector<std::string_view> fields;
+  std::size_t start = line.find_first_not_of(' ');
+  while (start != std::string_view::npos) {
+    const std::size_t end = line.find(' ', start);
+    fields.push_back(line.substr(start, end - start));
+    start = line.find_first_not_of(' ', end);
+  }
+  return fields;
+}
+
+template <typename Number>
+bool ParseNumber(std::string_view text, Number& value) {
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc{} && end == text.data() + text.size();
+}
+
+class ReplayReader {
+ public:
+  ReplayReader(std::string_view text, std::string source)
+      : source_(std::move(source)), lines_(SplitSettingsLines(text)) {}
+
+  [[noreturn]] void Fail(const std::string& problem) const {
+    throw ReplayError(source_ + ", line " + std::to_string(lineNumber_) + ": " + problem);
+  }
+
+  // The next line, or a complaint that the file stops where `expected` was due.
+  std::string_view Next(std::string_view expected) {
+    if (next_ >= lines_.size()) {
+      lineNumber_ = next_ + 1;
+      Fail("the file ends where " + std::string(expected) + " was expected");
+    }
+    lineNumber_ = ++next_;
+    return lines_[next_ - 1];
+  }
+
+  // "NAME VALUE": the value's text, after checking the name.
+  std::string_view Named(std::string_view name) {
+    const std::string_view line = Next(std::string(name));
+    if (line.substr(0, name.size()) != name || line.size() <= name.size() ||
+        line[name.size()] != ' ') {
+      Fail("expected \"" + std::string(name) + " VALUE\", found " + QuoteForMessage(line));
+    }
+    return line.substr(name.size() + 1);
+  }
+
+  std::int32_t Integer(std::string_view name, std::int32_t lowest, std::int32_t highest) {
+    const std::string_view text = Named(name);
+    const ParsedLine<std::int32_t> parsed = ParseIntegerLine(text);
+    if (!parsed.value || *parsed.value < lowest || *parsed.value > highest) {
+      Fail(std::string(name) + " must be a whole number from " + std::to_string(lowest) + " to " +
+           std::to_string(highest) + ", found " + QuoteForMessage(text));
+    }
+    return *parsed.value;
+  }
+
+  std::int16_t Integer16(std::string_view name) {
+    return static_cast<std::int16_t>(Integer(name, std::numeric_limits<std::int16_t>::min(),
+                                             std::numeric_limits<std::int16_t>::max()));
+  }
+
+  bool Boolean(std::string_view name) {
+    const std::string_view text = Named(name);
+    const ParsedLine<bool> parsed = ParseBooleanLine(text);
+    if (!parsed.value) {
+      Fail(std::string(name) + " must be #TRUE# or #FALSE#, found " + QuoteForMessage(text));
+    }
+    return *parsed.value;
+  }
+
+  std::string String(std::string_view name) {
+    const std::string_view text = Named(name);
+    ParsedLine<std::string> parsed = ParseStringLine(text);
+    if (!parsed.value) {
+      Fail(std::string(name) + " must be a \"quoted\" text, found " + QuoteForMessage(text));
+    }
+    return std::move(*parsed.value);
+  }
+
+  bool AtEnd() const { return next_ >= lines_.size(); }
+  // Blank lines after the end line are a text editor's doing, not content.
+  bool OnlyBlankLinesLeft() const {
+    for (std::size_t i = next_; i < lines_.size(); ++i) {
+      if (!lines_[i].empty()) {
+        return false;
+      }
+    }
+    return true;
+  }
+  std::size_t LinesLeft() const { return lines_.size() - next_; }
+
+ private:
+  std::string source_;
+  std::vector<std::string> lines_;
+  std::size_t next_ = 0;
+  std::size_t lineNumber_ = 0;
+};
+
+MatchSettings ReadSettings(ReplayReader& in, std::string_view kind) {
+  constexpr std::int32_t kLowest = std::numeric_limits<std::int32_t>::min();
+  constexpr std::int32_t kHighest = std::numeric_limits<std::int32_t>::max();
+  if (kind == "one") {
+    FirstEditionSettings s;
+    s.startColumn = in.Integer("startColumn", kLowest, kHighest);
+    s.ballSpeed = in.Integer("ballSpeed", kLowest, kHighest);
+    s.aiSpeed = in.Integer("aiSpeed", kLowest, kHighest);
+    return s;
+  }
+  if (kind == "sp") {
+    SinglePlayerSettings s;
+    s.UseJoystick = in.Boolean("UseJoystick");
+    s.DisableKeyboard = in.Boolean("DisableKeyboard");
+    s.AISpeed = in.Integer16("AISpeed");
+    s.BallSpeed = in.Integer16("BallSpeed");
+    s.BallStartX = in.Integer16("BallStartX");
+    s.JoystickGuid = in.String("JoystickGuid");
+    return s;
+  }
+  if (kind == "mp") {
+    TwoPlayerSettings s;
+    s.BallSpeed = in.Integer16("BallSpeed");
+    s.Player1Device = in.String("Player1Device");
+    s.Player2Device = in.String("Player2Device");
+    s.Player1JoystickGuid = in.String("Player1JoystickGuid");
+    s.Player2JoystickGuid = in.String("Player2JoystickGuid");
+    return s;
+  }
+  in.Fail("unknown match \"" + std::string(kind) + "\" (expected one, sp or mp)");
+}
+
+int HexValue(char c) {
+  const std::size_t at = kHexDigits.find(c);
+  if (at != std::string_view::npos) {
+    return static_cast<int>(at);
+  }
+  if (c >= 'A' && c <= 'F') {
+    return c - 'A' + 10;
+  }
+  return -1;
+}
+
+Picture ReadPixels(ReplayReader& in, const std::vector<std::string_view>& fields) {
+  int width = 0;
+  int height = 0;
+  if (fields.size() != 6 || !ParseNumber(fields[3], width) || !ParseNumber(fields[4], height) ||
+      width < 1 || height < 1 || width > kLargestPictureSide || height > kLargestPictureSide) {
+    in.Fail("expected \"picture PART pixels WIDTH HEIGHT HEX\" with sides from 1 to " +
+            std::to_string(kLargestPictureSide));
+  }
+  const std::string_view hex = fields[5];
+  Picture picture(width, height);
+  if (hex.size() != picture.pixels.size() * 6) {
+    in.Fail("a " + std::to_string(width) + " x " + std::to_string(height) + " picture takes " +
+            std::to_string(picture.pixels.size() * 6) + " hex digits, found " +
+            std::to_string(hex.size()));
+  }
+  for (std::size_t i = 0; i < hex.size(); i += 2) {
+    const int high = HexValue(hex[i]);
+    const int low = HexValue(hex[i + 1]);
+    if (high < 0 || low < 0) {
+      in.Fail("the picture's pixels hold a character that is not a hex digit");
+    }
+    const auto byte = static_cast<std::uint8_t>(high * 16 + low);
+    Rgb& pixel = picture.pixels[i / 6];
+    (i % 6 == 0 ? pixel.r : i % 6 == 2 ? pixel.g : pixel.b) = byte;
+  }
+  return picture;
+}
+
+RecordedPicture ReadPicture(ReplayReader& in, std::string_view line,
+                            const std::vector<RecordedPicture>& earlier) {
+  const std::vector<std::string_view> fields = Fields(line);
+  if (fields.size() < 3) {
+    in.Fail("expected \"picture PART ARTWORK\", found " + QuoteForMessage(line));
+  }
+  RecordedPicture picture;
+  const MatchPictureFile* file = nullptr;
+  for (const MatchPictureFile& candidate : kMatchPictureFiles) {
+    if (fields[1] == candidate.name) {
+      file = &candidate;
+    }
+  }
+  if (file == nullptr) {
+    in.Fail("no match draws a picture called " + QuoteForMessage(fields[1]));
+  }
+  picture.part = file->part;
+  for (const RecordedPicture& other : earlier) {
+    if (other.part == picture.part) {
+      in.Fail("a second picture for " + std::string(file->name));
+    }
+  }
+  if (fields[2] == "pixels") {
+    picture.pixels = ReadPixels(in, fields);
+  } else if (fields.size() == 3 && art::PictureNamed(fields[2]) != nullptr) {
+    picture.artwork = std::string(fields[2]);
+  } else {
+    in.Fail("the game has no artwork called " + QuoteForMessage(fields[2]));
+  }
+  return picture;
+}
+
+PassInput ReadPass(ReplayReader& in, std::string_view line) {
+  const std::vector<std::string_view> fields = Fields(line);
+  PassInput pass;
+  int key = 0;
+  const bool read = fields.size() == 4 && ParseNumber(fields[0], key) && key >= 0 && key <= 255 &&
+                    ParseNumber(fields[1], pass.mouseX) && std::isfinite(pass.mouseX) &&
+                    ParseNumber(fields[2], pass.player1JoyX) &&
+                    ParseNumber(fields[3], pass.player2JoyX);
+  if (!read) {
+    in.Fail("expected a pass \"LastKey MouseX Player1JoyX Player2JoyX\" (key 0 to 255), found " +
+            QuoteForMessage(line));
+  }
+  pass.lastKey = static_cast<std::uint8_t>(key);
+  return pass;
+}
+
+std::optional<PassEnd> ReadEnd(ReplayReader& in, const MatchSettings& settings) {
+  const std::string_view word = in.Named("end");
+  for (const std::optional<PassEnd> end :
+       {std::optional<PassEnd>(PassEnd::Win), std::optional<PassEnd>(PassEnd::Loss),
+        std::optional<PassEnd>(PassEnd::Escape), std::optional<PassEnd>()}) {
+    if (word == OutcomeName(settings, end)) {
+      return end;
+    }
+  }
+  in.Fail("a " + std::string(MatchKindName(settings)) + " match cannot end in " +
+          QuoteForMessage(word));
+}
+
+}  // namespace
+
+std::string FormatReplay(const Replay& replay) {
+  ReplayWriter out;
+  out.Line(std::string(kMagic) + " " + std::to_string(kReplayVersion));
+  out.Line("match " + std::string(MatchKindName(replay.settings)));
+  std::visit([&out](const auto& s) { WriteSettings(out, s); }, replay.settings);
+  for (const RecordedPicture& picture : replay.pictures) {
+    std::string line = "picture " + std::string(FileOf(picture.part).name) + " ";
+    if (!picture.artwork.empty()) {
+      line += picture.artwork;
+    } else {
+      line += "pixels " + std::to_string(picture.pixels.width) + " " +
+              std::to_string(picture.pixels.height) + " " + PixelsHex(picture.pixels);
+    }
+    out.Line(line);
+  }
+  out.Line("passes " + std::to_string(replay.passes.size()));
+  for (const PassInput& pass : replay.passes) {
+    out.Line(std::to_string(pass.lastKey) + " " + FormatMouse(pass.mouseX) + " " +
+             std::to_string(pass.player1JoyX) + " " + std::to_string(pass.player2JoyX));
+  }
+  out.Line("end " + std::string(OutcomeName(replay.settings, replay.end)));
+  return out.Take();
+}
+
+Replay ParseReplay(std::string_view text, const std::string& source) {
+  ReplayReader in(text, source);
+  const std::string_view version = in.Named(kMagic);
+  int number = 0;
+  if (!ParseNumber(version, number)) {
+    in.Fail("expected \"" + std::string(kMagic) + " " + std::to_string(kReplayVersion) +
+            "\", found the version " + QuoteForMessage(version));
+  }
+  if (number != kReplayVersion) {
+    in.Fail("this is a version " + std::to_string(number) + " replay; this game reads version " +
+            std::to_string(kReplayVersion));
+  }
+  Replay replay;
+  replay.settings = ReadSettings(in, in.Named("match"));
+
+  std::string_view line = in.Next("the pictures or \"passes N\"");
+  while (line.starts_with("picture ")) {
+    replay.pictures.push_back(ReadPicture(in, line, replay.pictures));
+    line = in.Next("\"passes N\"");
+  }
+  std::size_t passes = 0;
+  if (!line.starts_with("passes ") || !ParseNumber(line.substr(7), passes)) {
+    in.Fail("expected \"passes N\", found " + QuoteForMessage(line));
+  }
+  // Never trust the count for an allocation: the lines themselves bound it.
+  replay.passes.reserve(std::min(passes, in.LinesLeft()));
+  for (std::size_t i = 0; i < passes; ++i) {
+    replay.passes.push_back(ReadPass(in, in.Next("pass " + std::to_string(i + 1))));
+  }
+  replay.end = ReadEnd(in, replay.settings);
+  if (!in.OnlyBlankLinesLeft()) {
+    in.Next("");
+    in.Fail("nothing may follow the end line");
+  }
+  return replay;
+}
+
+Replay ReadReplayFile(const std::filesystem::path& file) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(file, error)) {
+    throw ReplayError(file.string() + ": " +
+                      (std::filesystem::exists(file, error) ? "not a file" : "no such file"));
+  }
+  if (std::filesystem::file_size(file, error) > kLargestReplayBytes) {
+    throw ReplayError(file.string() + ": larger than any replay (" +
+                      std::to_string(kLargestReplayBytes >> 20) + " MB)");
+  }
+  std::ifstream in(file, std::ios::binary);
+  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (!in && !in.eof()) {
+    throw ReplayError(file.string() + ": cannot be read");
+  }
+  return ParseReplay(text, file.string());
+}
+
+}  // namespace rallix

@@ -1,0 +1,40 @@
+#pragma once
+// A replay as a text file, one item a line, versioned on its first line:
+//
+//   rallix-replay 1
+//   match sp                       one | sp | mp
+//   UseJoystick #FALSE#            the settings the match read, by name, in
+//   ...                            the settings file's order and value forms
+//   picture ball gold-ball         each picture drawn: the game's artwork of
+//   ...                            that name, or "pixels W H" and the RGB hex
+//   passes 812                     the number of passes, then one line each:
+//   205 0 2500 2500                LastKey MouseX Player1JoyX Player2JoyX
+//   ...
+//   end win                        win loss esc | player1 player2 esc | closed
+//
+// Lines end with LF (a CR before it is ignored); nothing follows the end line.
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "replay/replay.h"
+
+namespace rallix {
+
+inline constexpr int kReplayVersion = 1;
+
+// A replay that cannot be read: the message names the file and the line.
+class ReplayError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+std::string FormatReplay(const Replay& replay);
+// `source` names the text in messages, usually the file's path.
+Replay ParseReplay(std::string_view text, const std::string& source);
+
+Replay ReadReplayFile(const std::filesystem::path& file);
+
+}  // namespace rallix
