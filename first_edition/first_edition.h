@@ -2,6 +2,8 @@
 // The first edition, whole: its three screens, each with one long-lived
 // instance, in the order a player meets them.
 
+#include <vector>
+
 #include "first_edition/frm_b_menu.h"
 #include "first_edition/frm_main.h"
 #include "first_edition/frm_wait.h"
@@ -17,6 +19,7 @@ class FirstEdition {
   FrmMain match;
 
   Form& StartupForm() { return menu; }
+  std::vector<MatchForm*> Matches() { return {&match}; }
 };
 
 }  // namespace rallix

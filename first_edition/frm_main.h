@@ -12,13 +12,13 @@ class frmBMenu;
 
 class FrmMain final : public MatchForm {
  public:
+  bool TakesSettings(const MatchSettings& settings) const override;
   FrmMain(FormsRuntime& runtime, frmBMenu& menu);
 
   const SinglePlayerRally& Rally() const { return *Match().SinglePlayer(); }
 
  protected:
   MatchSettings ReadSettingsFile() override;
-  bool TakesSettings(const MatchSettings& settings) const override;
 };
 
 }  // namespace rallix

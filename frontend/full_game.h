@@ -1,6 +1,8 @@
 #pragma once
 // The full game, whole: every screen with its one long-lived instance.
 
+#include <vector>
+
 #include "frontend/frm_config.h"
 #include "frontend/frm_config_mp.h"
 #include "frontend/frm_config_sp.h"
@@ -24,6 +26,7 @@ class FullGame {
   FrmConfig joystickDialog;
 
   Form& StartupForm() { return splash; }
+  std::vector<MatchForm*> Matches() { return {&singlePlayer, &twoPlayers}; }
 };
 
 }  // namespace rallix

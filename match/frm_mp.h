@@ -15,6 +15,7 @@ namespace rallix {
 
 class FrmMP final : public MatchForm {
  public:
+  bool TakesSettings(const MatchSettings& settings) const override;
   FrmMP(FormsRuntime& runtime, Form& settingsScreen);
 
   const TwoPlayerRally& Rally() const { return *Match().TwoPlayers(); }
@@ -28,7 +29,6 @@ class FrmMP final : public MatchForm {
  protected:
   MatchSettings ReadSettingsFile() override;
   void OpenDevices(const MatchSettings& settings) override;
-  bool TakesSettings(const MatchSettings& settings) const override;
 
  private:
   const TwoPlayerSettings& Players() const { return std::get<TwoPlayerSettings>(Settings()); }

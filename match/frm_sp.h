@@ -13,6 +13,7 @@ namespace rallix {
 
 class FrmSP final : public MatchForm {
  public:
+  bool TakesSettings(const MatchSettings& settings) const override;
   FrmSP(FormsRuntime& runtime, Form& settingsScreen);
 
   const SinglePlayerRally& Rally() const { return *Match().SinglePlayer(); }
@@ -23,7 +24,6 @@ class FrmSP final : public MatchForm {
  protected:
   MatchSettings ReadSettingsFile() override;
   void OpenDevices(const MatchSettings& settings) override;
-  bool TakesSettings(const MatchSettings& settings) const override;
 };
 
 }  // namespace rallix

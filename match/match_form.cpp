@@ -83,6 +83,7 @@ void MatchForm::FramePass() {
   const std::optional<PassInput> input = input_->Next();
   if (!input) {
     // The recording stops here: the match it kept was closed at this point.
+    replayPlayedOut_ = true;
     StopFrameLoop();
     Unload();
     runtime_.End();
@@ -109,6 +110,7 @@ void MatchForm::FramePass() {
 
 void MatchForm::EndRally(PassEnd end) {
   outcome_ = end;
+  replayPlayedOut_ = replay_.has_value();
   screen_->ShowEnding(end);
   StopFrameLoop();
   design_->Timer1.SetInterval(EndingDelayMs(end));

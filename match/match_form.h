@@ -53,6 +53,11 @@ class MatchForm : public Form {
   // ReplayError when the replay lacks a picture this match draws, or is of
   // another kind of match.
   void PlayReplay(const Replay& replay);
+  // Whether the replay being played reached its end: its rally ended, or its
+  // passes ran out where the match it kept was closed.
+  bool ReplayPlayedOut() const { return replayPlayedOut_; }
+  // Whether these are the settings of this kind of match.
+  virtual bool TakesSettings(const MatchSettings& settings) const = 0;
 
  protected:
   MatchForm(FormsRuntime& runtime, Form& returnTo, MatchOptions options);
@@ -61,8 +66,6 @@ class MatchForm : public Form {
   // settings file first, then the devices it names; the pictures come last.
   virtual MatchSettings ReadSettingsFile() = 0;
   virtual void OpenDevices(const MatchSettings&) {}
-  // Whether these are the settings of this kind of match.
-  virtual bool TakesSettings(const MatchSettings& settings) const = 0;
   // The live devices' input, while a live match runs.
   const LiveInput* Live() const { return live_ ? &*live_ : nullptr; }
 
@@ -108,6 +111,7 @@ class MatchForm : public Form {
 
   ReplayFolder* replayFolder_ = nullptr;
   std::optional<Replay> replay_;
+  bool replayPlayedOut_ = false;
   std::vector<RecordedPicture> recordedPictures_;
 };
 

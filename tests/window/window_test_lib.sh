@@ -149,11 +149,11 @@ startDisplay() {
 
 # --- the program -------------------------------------------------------------------
 
-# startProgram PROGRAM: runs it in $run, where it finds b.wav and writes its
-# files, with its output kept for the report.
+# startProgram PROGRAM [ARGUMENT...]: runs it in $run, where it finds b.wav
+# and writes its files, with its output kept for the report.
 startProgram() {
-  step "start $programName"
-  (cd "$run" && SDL_AUDIODRIVER=dummy exec "$1") >"$work/program.log" 2>&1 &
+  step "start $programName${2:+ $*}"
+  (cd "$run" && SDL_AUDIODRIVER=dummy exec "$@") >"$work/program.log" 2>&1 &
   programPid=$!
 }
 

@@ -1,0 +1,37 @@
+#pragma once
+// What both programs take on their command line, and what they print for it.
+// With no option they play as they always did: nothing read, nothing recorded.
+
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <span>
+#include <stdexcept>
+#include <string_view>
+
+namespace rallix {
+
+struct GameOptions {
+  bool help = false;
+  // Keep a replay of every match played, in this folder.
+  std::optional<std::filesystem::path> recordFolder;
+  // Play this recorded match in the window, then say how it ended.
+  std::optional<std::filesystem::path> replayFile;
+};
+
+// A command line the program cannot act on; the message says why.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The arguments after the program's name.
+GameOptions ParseGameOptions(std::span<const char* const> arguments);
+
+void PrintGameUsage(std::ostream& out, std::string_view program);
+
+// Exit statuses besides 0 (done) and 1 (a run-time error, or a replay that did
+// not play as it was recorded).
+inline constexpr int kUsageStatus = 2;
+
+}  // namespace rallix

@@ -1,0 +1,106 @@
+#pragma once
+// The start-up both programs share: read the options, then play from the
+// start-up form, record every match, or play one replay and say how it ended.
+
+#include <iostream>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "apps/game_options.h"
+#include "core/errors.h"
+#include "match/match_form.h"
+#include "platform/forms/runtime.h"
+#include "replay/replay_folder.h"
+#include "replay/replay_text.h"
+
+namespace rallix {
+
+// Plays a replay on the game's match form of its kind, and reports as the
+// options describe.
+template <typename Game>
+int PlayReplay(std::string_view program, FormsRuntime& runtime, Game& game, const Replay& replay,
+               const std::filesystem::path& file) {
+  MatchForm* match = nullptr;
+  for (MatchForm* candidate : game.Matches()) {
+    if (candidate->TakesSettings(replay.settings)) {
+      match = candidate;
+    }
+  }
+  if (match == nullptr) {
+    std::cerr << program << ": " << file.string() << " is a replay of a "
+              << MatchKindName(replay.settings) << " match, which " << program
+              << " does not play\n";
+    return kUsageStatus;
+  }
+  try {
+    match->PlayReplay(replay);
+  } catch (const ReplayError& error) {
+    std::cerr << program << ": " << file.string() << ": " << error.what() << "\n";
+    return kUsageStatus;
+  }
+  if (const int status = RunProgram(runtime, *match); status != 0) {
+    return status;
+  }
+  if (!match->ReplayPlayedOut()) {
+    std::cerr << program << ": the replay was closed before its end\n";
+    return 1;
+  }
+  std::cout << OutcomeName(replay.settings, match->Outcome()) << std::endl;
+  if (match->Outcome() != replay.end) {
+    std::cerr << program << ": the recording says the match ended in "
+              << OutcomeName(replay.settings, replay.end) << "; played back, it did not\n";
+    return 1;
+  }
+  return 0;
+}
+
+template <typename Game>
+int RunGame(std::string_view program, int argc, char** argv) {
+  GameOptions options;
+  std::optional<Replay> replay;
+  std::optional<ReplayFolder> recordings;
+  try {
+    options = ParseGameOptions(std::span<const char* const>(argv + 1, argc - 1));
+    if (options.help) {
+      PrintGameUsage(std::cout, program);
+      return 0;
+    }
+    // Both are checked before a window opens.
+    if (options.replayFile) {
+      replay = ReadReplayFile(*options.replayFile);
+    }
+    if (options.recordFolder) {
+      recordings.emplace(*options.recordFolder, std::string(program));
+    }
+  } catch (const UsageError& error) {
+    std::cerr << program << ": " << error.what() << "\n\n";
+    PrintGameUsage(std::cerr, program);
+    return kUsageStatus;
+  } catch (const ReplayError& error) {
+    std::cerr << program << ": " << error.what() << "\n";
+    return kUsageStatus;
+  }
+
+  try {
+    FormsRuntime runtime;
+    Game game(runtime);
+    if (replay) {
+      return PlayReplay(program, runtime, game, *replay, *options.replayFile);
+    }
+    if (recordings) {
+      for (MatchForm* match : game.Matches()) {
+        match->RecordTo(&*recordings);
+      }
+    }
+    return RunProgram(runtime, game.StartupForm());
+  } catch (const RuntimeError& error) {
+    // The runtime itself could not start (no display, say): nothing to give back.
+    std::cerr << program << ": run-time error " << error.Number() << " in " << error.Source()
+              << ": " << error.Description() << "\n";
+    return 1;
+  }
+}
+
+}  // namespace rallix
