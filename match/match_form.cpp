@@ -106,6 +106,9 @@ void MatchForm::FramePass() {
       EndRally(result.end);
       break;
   }
+  if (watcher_) {
+    watcher_(rally_, screen_->Primary());
+  }
 }
 
 void MatchForm::EndRally(PassEnd end) {
@@ -148,7 +151,7 @@ void MatchForm::SaveRecording() {
     replayFolder_->Save(replay);
   } catch (const ReplayError& error) {
     // Losing a recording is no reason to stop the game.
-    std::cerr << "rallix: " << error.what() << "\n";
+    std::cerr << replayFolder_->Program() << ": " << error.what() << "\n";
   }
 }
 

@@ -11,6 +11,7 @@
 // ends.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "input/creator_input_detector.h"
@@ -45,6 +46,11 @@ class MatchForm : public Form {
   // How the last rally ended; none while it runs, or when the match was
   // closed before it ended.
   std::optional<PassEnd> Outcome() const { return outcome_; }
+
+  // Called after every pass with the rally as it left it and the picture the
+  // window shows, so tests and tools can follow a match pass by pass.
+  using PassWatcher = std::function<void(const MatchRally& rally, const Surface& screen)>;
+  void WatchPasses(PassWatcher watcher) { watcher_ = std::move(watcher); }
 
   // Every match played from now on is kept in this folder (null: none is).
   void RecordTo(ReplayFolder* folder) { replayFolder_ = folder; }
@@ -109,6 +115,7 @@ class MatchForm : public Form {
   std::optional<RecordingInput> recording_;
   PassInputSource* input_ = nullptr;
 
+  PassWatcher watcher_;
   ReplayFolder* replayFolder_ = nullptr;
   std::optional<Replay> replay_;
   bool replayPlayedOut_ = false;

@@ -21,6 +21,7 @@ class ReplayFolder {
   std::filesystem::path Save(const Replay& replay);
 
   const std::filesystem::path& Folder() const { return folder_; }
+  const std::string& Program() const { return program_; }
 
  private:
   std::filesystem::path FreeName(const Replay& replay) const;

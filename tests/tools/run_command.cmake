@@ -1,5 +1,5 @@
-# Runs rally-trace once and checks what it did:
-#   TRACE            the executable          TRACE_ARGS  its arguments (a list)
+# Runs a program once and checks what it did:
+#   PROGRAM          the executable          PROGRAM_ARGS  its arguments (a list)
 #   SCRIPT           file fed to its stdin (none: empty stdin)
 #   EXPECTED         file its stdout must equal, byte for byte
 #   EXPECTED_STATUS  its exit status
@@ -9,7 +9,7 @@ if(SCRIPT)
 else()
   set(input INPUT_FILE /dev/null)
 endif()
-execute_process(COMMAND ${TRACE} ${TRACE_ARGS} ${input}
+execute_process(COMMAND ${PROGRAM} ${PROGRAM_ARGS} ${input}
   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
 
 set(failed FALSE)
@@ -33,5 +33,5 @@ if(STDERR_MATCH AND NOT err MATCHES "${STDERR_MATCH}")
   set(failed TRUE)
 endif()
 if(failed)
-  message(FATAL_ERROR "rally-trace ${TRACE_ARGS}\n--- stdout ---\n${out}--- stderr ---\n${err}")
+  message(FATAL_ERROR "${PROGRAM} ${PROGRAM_ARGS}\n--- stdout ---\n${out}--- stderr ---\n${err}")
 endif()
