@@ -42,7 +42,13 @@ Surface Keyed(Surface surface, const PictureSize& size) {
 
 Surface FromRecorded(const RecordedPicture& recorded, const PictureSize& size) {
   if (recorded.artwork.empty()) {
-    // Kept as loaded, at its size already.
+    // Kept as loaded, so at the size the match draws it.
+    if (recorded.pixels.width != size.width || recorded.pixels.height != size.height) {
+      throw ReplayError(std::string("the replay's ") + FileOf(recorded.part).name + " is " +
+                        std::to_string(recorded.pixels.width) + " x " +
+                        std::to_string(recorded.pixels.height) + "; the match draws it at " +
+                        std::to_string(size.width) + " x " + std::to_string(size.height));
+    }
     return Keyed(Surface::FromPicture(recorded.pixels), size);
   }
   const Picture* artwork = art::PictureNamed(recorded.artwork);

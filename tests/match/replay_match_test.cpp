@@ -79,8 +79,11 @@ Replay TheOnlyReplayIn(const std::filesystem::path& folder) {
   return ReadReplayFile(files.at(0));
 }
 
+// Plays the script on a recorded match until the rally ends or the window is
+// closed, then plays the replay and compares.
 template <typename Match>
-void ExpectReplayedAsPlayed(const Script& script, const std::function<void()>& layOut) {
+void ExpectReplayedAsPlayed(const Script& script, const std::function<void()>& layOut,
+                            std::optional<PassEnd> expectedEnd) {
   testing::ScratchFolder scratch;
   std::vector<PassSeen> played;
   std::optional<PassEnd> playedEnd;
@@ -95,7 +98,7 @@ void ExpectReplayedAsPlayed(const Script& script, const std::function<void()>& l
     played = Watch(headless, match, script);
     playedEnd = match.Outcome();
   }
-  ASSERT_TRUE(playedEnd) << "the rally did not end";
+  ASSERT_EQ(playedEnd, expectedEnd);
   ASSERT_GT(played.size(), 30u);
   const Replay replay = TheOnlyReplayIn("replays");
   EXPECT_EQ(replay.passes.size(), played.size());
@@ -127,18 +130,22 @@ TEST(MatchReplay, SinglePlayerWithKeysAndPauseReplaysFrameForFrame) {
       // Left (203) outranks Pause (197) while held: it is let go first.
       {60, [] { InjectKeyTap(KeyCode::Pause); }},
   };
-  ExpectReplayedAsPlayed<FrmSP>(script, [] {
-    SinglePlayerSettings s;
-    s.AISpeed = 6;
-    s.BallSpeed = 5;
-    s.BallStartX = 300;
-    WriteSinglePlayerSettings(s);
-    testing::LayOutPictures(/*withBanners=*/true);
-  });
+  ExpectReplayedAsPlayed<FrmSP>(
+      script,
+      [] {
+        SinglePlayerSettings s;
+        s.AISpeed = 6;
+        s.BallSpeed = 5;
+        s.BallStartX = 300;
+        WriteSinglePlayerSettings(s);
+        testing::LayOutPictures(/*withBanners=*/true);
+      },
+      PassEnd::Loss);
 }
 
-// The mouse player's motion, and a ball picture that is none of the game's
-// own, which the replay must keep as pixels.
+// The mouse player's motion, a ball picture that is none of the game's own,
+// which the replay must keep as pixels, and a window closed mid-rally, where
+// the replay must stop too.
 TEST(MatchReplay, TwoPlayersWithMouseAndAStrangeBallReplayFrameForFrame) {
   const Script script = {
       {2, [] { InjectMouseMotion(35, 3); }},
@@ -146,23 +153,26 @@ TEST(MatchReplay, TwoPlayersWithMouseAndAStrangeBallReplayFrameForFrame) {
       {11, [] { InjectKey(KeyCode::RightArrow, true); }},
       {25, [] { InjectMouseMotion(120, -4); }},
       {40, [] { InjectKey(KeyCode::RightArrow, false); }},
-      {90, [] { InjectKeyTap(KeyCode::Escape); }},
+      {90, [] { InjectQuit(); }},
   };
-  ExpectReplayedAsPlayed<FrmMP>(script, [] {
-    TwoPlayerSettings s;
-    s.BallSpeed = 4;
-    s.Player1Device = "Keyboard";
-    s.Player2Device = "Mouse";
-    WriteTwoPlayerSettings(s);
-    testing::LayOutPictures(/*withBanners=*/false);
-    Picture checkered(40, 40);
-    for (int y = 0; y < 40; ++y) {
-      for (int x = 0; x < 40; ++x) {
-        checkered.At(x, y) = (x / 5 + y / 5) % 2 ? Rgb{250, 200, 10} : Rgb{1, 1, 1};
-      }
-    }
-    SavePicture(checkered, "cball.bmp");
-  });
+  ExpectReplayedAsPlayed<FrmMP>(
+      script,
+      [] {
+        TwoPlayerSettings s;
+        s.BallSpeed = 4;
+        s.Player1Device = "Keyboard";
+        s.Player2Device = "Mouse";
+        WriteTwoPlayerSettings(s);
+        testing::LayOutPictures(/*withBanners=*/false);
+        Picture checkered(40, 40);
+        for (int y = 0; y < 40; ++y) {
+          for (int x = 0; x < 40; ++x) {
+            checkered.At(x, y) = (x / 5 + y / 5) % 2 ? Rgb{250, 200, 10} : Rgb{1, 1, 1};
+          }
+        }
+        SavePicture(checkered, "cball.bmp");
+      },
+      std::nullopt);
 }
 
 TEST(MatchReplay, AReplayTheMatchCannotPlayIsRefusedBeforeAnythingShows) {
@@ -181,6 +191,11 @@ TEST(MatchReplay, AReplayTheMatchCannotPlayIsRefusedBeforeAnythingShows) {
   twoPlayers.settings = TwoPlayerSettings{};
   twoPlayers.pictures.push_back({MatchPicture::Ball, "gold-ball", {}});
   EXPECT_THROW(match.PlayReplay(twoPlayers), ReplayError);
+  Replay smallBall = noBall;
+  smallBall.pictures.push_back({MatchPicture::Ball, "", Picture(39, 40)});
+  EXPECT_THROW(match.PlayReplay(smallBall), ReplayError);
+  smallBall.pictures.back().pixels = Picture(40, 40);
+  EXPECT_NO_THROW(match.PlayReplay(smallBall));
   EXPECT_EQ(headless.Runtime().TopForm(), nullptr);
 }
 
