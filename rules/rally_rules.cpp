@@ -5,24 +5,25 @@
 #include <limits>
 
 #include "core/key_codes.h"
+#include "rules/checked.h"
 
 namespace rallix {
 namespace {
 
 void StepPaddle(Rect& paddle, std::int32_t step) {
-  paddle.left += step;
-  paddle.right = paddle.left + Rally::PaddleWidth;
+  paddle.left = Checked::Add(paddle.left, step);
+  paddle.right = Checked::Add(paddle.left, Rally::PaddleWidth);
 }
 
 void StepComputerPaddle(Rect& aiRect, std::int32_t step) {
-  aiRect.left += step;
-  aiRect.right = aiRect.left + Rally::ComputerPaddleWidth;
+  aiRect.left = Checked::Add(aiRect.left, step);
+  aiRect.right = Checked::Add(aiRect.left, Rally::ComputerPaddleWidth);
 }
 
 }  // namespace
 
 Rect BallAtColumn(std::int32_t x) {
-  return Rect{x, 0, x + Rally::BallSize, Rally::BallSize};
+  return Rect{x, 0, Checked::Add(x, Rally::BallSize), Rally::BallSize};
 }
 
 void SteerByKey(Rect& paddle, std::uint8_t lastKey) {
@@ -54,24 +55,32 @@ void SteerByMouse(Rect& paddle, float mouseX) {
   constexpr double lowest = std::numeric_limits<std::int32_t>::min() / 2;
   constexpr double highest = std::numeric_limits<std::int32_t>::max() / 2;
   paddle.left = static_cast<std::int32_t>(std::clamp(target, lowest, highest));
-  paddle.right = paddle.left + Rally::PaddleWidth;
+  paddle.right = Checked::Add(paddle.left, Rally::PaddleWidth);
 }
 
 void MoveBall(Rect& ball, std::int32_t dx, std::int32_t dy) {
-  ball.left += dx;
-  ball.top += dy;
-  ball.right = ball.left + Rally::BallSize;
-  ball.bottom = ball.top + Rally::BallSize;
+  ball.left = Checked::Add(ball.left, dx);
+  ball.top = Checked::Add(ball.top, dy);
+  ball.right = Checked::Add(ball.left, Rally::BallSize);
+  ball.bottom = Checked::Add(ball.top, Rally::BallSize);
+}
+
+void FollowPauseKey(bool& paused, bool& pauseHeld, std::uint8_t lastKey) {
+  const bool pauseDown = lastKey == KeyCode::Pause;
+  if (pauseDown && !pauseHeld) {
+    paused = !paused;
+  }
+  pauseHeld = pauseDown;
 }
 
 void AICheck(Rect& aiRect, const Rect& ballRect, std::int32_t aiSpeed) {
-  if (ballRect.left > aiRect.left + Rally::ComputerChaseRightOffset &&
+  if (ballRect.left > Checked::Add(aiRect.left, Rally::ComputerChaseRightOffset) &&
       aiRect.left < Rally::ComputerRightBound) {
     StepComputerPaddle(aiRect, aiSpeed);
   }
-  if (ballRect.left < aiRect.left + Rally::ComputerChaseLeftOffset &&
+  if (ballRect.left < Checked::Add(aiRect.left, Rally::ComputerChaseLeftOffset) &&
       aiRect.left > Rally::ComputerLeftBound) {
-    StepComputerPaddle(aiRect, -aiSpeed);
+    StepComputerPaddle(aiRect, Checked::Negate(aiSpeed));
   }
 }
 
@@ -80,16 +89,16 @@ Collision TestCollisions(const Rect& ball, BallMotion& motion, std::int32_t ball
   Rect hit;  // the overlap itself is never needed
   if (IntersectRect(hit, ball, bottomPaddle)) {
     // Only the ball's left edge decides which part of the paddle it met.
-    const bool rightEnd =
-        bottomPaddle.right - Rally::EndZoneWidth < ball.left && ball.left < bottomPaddle.right;
-    const bool leftEnd =
-        bottomPaddle.left < ball.left && ball.left < bottomPaddle.left + Rally::EndZoneWidth;
+    const bool rightEnd = Checked::Sub(bottomPaddle.right, Rally::EndZoneWidth) < ball.left &&
+                          ball.left < bottomPaddle.right;
+    const bool leftEnd = bottomPaddle.left < ball.left &&
+                         ball.left < Checked::Add(bottomPaddle.left, Rally::EndZoneWidth);
     if (rightEnd) {
       motion = {Rally::EndZoneStep, -Rally::EndZoneStep};
     } else if (leftEnd) {
       motion = {-Rally::EndZoneStep, -Rally::EndZoneStep};
     } else {
-      motion.dy = -ballSpeed;
+      motion.dy = Checked::Negate(ballSpeed);
     }
     return Collision::BottomPaddle;
   }
@@ -98,7 +107,7 @@ Collision TestCollisions(const Rect& ball, BallMotion& motion, std::int32_t ball
     return Collision::TopPaddle;
   }
   if (IntersectRect(hit, ball, Rally::RightWallRect)) {
-    motion.dx = -ballSpeed;
+    motion.dx = Checked::Negate(ballSpeed);
     return Collision::RightWall;
   }
   if (IntersectRect(hit, ball, Rally::LeftWallRect)) {

@@ -77,6 +77,11 @@ void SteerByMouse(Rect& paddle, float mouseX);
 
 void MoveBall(Rect& ball, std::int32_t dx, std::int32_t dy);
 
+// Pause flips the pause once per press: on the pass where it is first reported
+// after a pass where it was not. Held down, it changes nothing more, however
+// many passes a press lasts. pauseHeld remembers the previous pass.
+void FollowPauseKey(bool& paused, bool& pauseHeld, std::uint8_t lastKey);
+
 // The computer's whole behaviour: step towards the ball's left edge.
 void AICheck(Rect& aiRect, const Rect& ballRect, std::int32_t aiSpeed);
 

@@ -16,6 +16,7 @@ SinglePlayerRally StartRally(const Rect& playerStart, std::int32_t startX, std::
   rally.AISpeed = aiSpeed;
   // Every match starts unpaused, even after one left with Esc while paused.
   rally.Paused = false;
+  rally.PauseHeld = false;
   return rally;
 }
 
@@ -43,9 +44,7 @@ PassResult RunSinglePlayerPass(SinglePlayerRally& rally, const PassInput& input)
     if (input.lastKey == KeyCode::Escape) {
       return {PassEnd::Escape};
     }
-    if (input.lastKey == KeyCode::Pause) {
-      rally.Paused = !rally.Paused;
-    }
+    FollowPauseKey(rally.Paused, rally.PauseHeld, input.lastKey);
     SteerByKey(rally.PlayerRect, input.lastKey);
   }
   if (rally.Paused) {

@@ -18,6 +18,8 @@ struct SinglePlayerRally {
   std::int32_t BallSpeed = 0;
   std::int32_t AISpeed = 0;
   bool Paused = false;
+  // Pause was reported in the previous pass: a held key pauses only once.
+  bool PauseHeld = false;
   // Which devices steer the player's paddle. Esc and Pause come with the
   // keyboard, so without it they do nothing.
   bool UseJoystick = false;

@@ -31,6 +31,7 @@ TwoPlayerRally TwoPlayerRally::Start(std::int32_t ballSpeed, SteeringDevice play
   rally.BallSpeed = ballSpeed;
   // Every match starts unpaused, even after one left with Esc while paused.
   rally.Paused = false;
+  rally.PauseHeld = false;
   rally.Player1Device = player1;
   rally.Player2Device = player2;
   return rally;
@@ -43,9 +44,7 @@ PassResult RunTwoPlayerPass(TwoPlayerRally& rally, const PassInput& input) {
   if (input.lastKey == KeyCode::Escape) {
     return {PassEnd::Escape};
   }
-  if (input.lastKey == KeyCode::Pause) {
-    rally.Paused = !rally.Paused;
-  }
+  FollowPauseKey(rally.Paused, rally.PauseHeld, input.lastKey);
   if (rally.Paused) {
     return {PassEnd::Paused};
   }

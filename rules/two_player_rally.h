@@ -18,6 +18,8 @@ struct TwoPlayerRally {
   BallMotion Ball;   // BallDX, BallDY
   std::int32_t BallSpeed = 0;
   bool Paused = false;
+  // Pause was reported in the previous pass: a held key pauses only once.
+  bool PauseHeld = false;
   SteeringDevice Player1Device = SteeringDevice::Keyboard;
   SteeringDevice Player2Device = SteeringDevice::Keyboard;
 

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/errors.h"
 #include "replay/replay_text.h"
 #include "rules/match_rally.h"
 
@@ -248,7 +249,8 @@ void PrintRallyTraceUsage(std::ostream& out) {
          "\n"
          "Exit status: 0 done; 1 stopped because the ball stepped over a wall in one pass\n"
          "and has left the field for good; 2 bad input, the message names the line;\n"
-         "3 the replay says its match ended otherwise than the rules end it.\n";
+         "3 the replay says its match ended otherwise than the rules end it; 4 the replay's\n"
+         "settings carry the rally out of 32 bits (run-time error 6, as in the game).\n";
 }
 
 TraceStatus RunRallyTrace(std::istream& script, std::ostream& trace, std::ostream& errors) {
@@ -287,17 +289,25 @@ TraceStatus RunRallyTrace(std::istream& script, std::ostream& trace, std::ostrea
 }
 
 TraceStatus RunReplayTrace(const Replay& replay, std::ostream& trace, std::ostream& errors) {
-  MatchRally rally = StartRally(replay.settings);
   int pass = 0;
   std::optional<PassEnd> end;
-  for (const PassInput& input : replay.passes) {
-    if (HasFlownOff(rally.Ball())) {
-      ComplainFlownOff(errors << "rally-trace: ", pass);
-      return TraceStatus::BallFlewOff;
+  try {
+    MatchRally rally = StartRally(replay.settings);
+    for (const PassInput& input : replay.passes) {
+      if (HasFlownOff(rally.Ball())) {
+        ComplainFlownOff(errors << "rally-trace: ", pass);
+        return TraceStatus::BallFlewOff;
+      }
+      if (!TracePass(trace, pass, rally, input, end)) {
+        break;
+      }
     }
-    if (!TracePass(trace, pass, rally, input, end)) {
-      break;
-    }
+  } catch (const RuntimeError& error) {
+    // Settings no screen writes (a hand-edited file) can carry the rally out
+    // of 32 bits; the game stops there with the same error.
+    errors << "rally-trace: run-time error " << error.Number() << " (" << error.Description()
+           << ") in pass " << pass + 1 << "\n";
+    return TraceStatus::RunTimeError;
   }
   if (end != replay.end) {
     errors << "rally-trace: the recording says the match ended in "

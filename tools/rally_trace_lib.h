@@ -9,10 +9,11 @@
 namespace rallix {
 
 enum class TraceStatus : int {
-  Finished = 0,     // ran to win, loss, esc or the end of the script
-  BallFlewOff = 1,  // the ball passed every wall and can never come back
-  BadInput = 2,     // the script could not be read; the message names the line
-  Disagrees = 3,    // the replay ended otherwise than the rules end it
+  Finished = 0,      // ran to win, loss, esc or the end of the script
+  BallFlewOff = 1,   // the ball passed every wall and can never come back
+  BadInput = 2,      // the script could not be read; the message names the line
+  Disagrees = 3,     // the replay ended otherwise than the rules end it
+  RunTimeError = 4,  // the replay's settings made the rules raise (an overflow)
 };
 
 struct Replay;

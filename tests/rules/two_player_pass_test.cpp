@@ -148,6 +148,8 @@ TEST(TwoPlayerPass, EscapeAndPauseWorkWhateverTheDevices) {
   for (SteeringDevice device : {kKeyboard, kMouse, kJoystick}) {
     TwoPlayerRally rally = TwoPlayerRally::Start(5);
     EXPECT_EQ(RunTwoPlayerPass(rally, Input(device, device, KeyCode::Pause)).end, PassEnd::Paused);
+    EXPECT_EQ(RunTwoPlayerPass(rally, Input(device, device, KeyCode::Pause)).end, PassEnd::Paused)
+        << "Pause held, not pressed again";
     EXPECT_TRUE(rally.Paused);
     EXPECT_EQ(RunTwoPlayerPass(rally, Input(device, device, KeyCode::Escape)).end, PassEnd::Escape);
     EXPECT_TRUE(rally.Paused) << "Esc leaves the flag as it was";
