@@ -20,8 +20,11 @@ float FrmMP::MouseX() const {
   return Live() != nullptr ? Live()->Last().mouseX : 0;
 }
 
-std::int32_t FrmMP::JoyX() const {
-  return Live() != nullptr ? Live()->JoyX() : Rally::JoystickCentre;
+std::int32_t FrmMP::JoyX(int player) const {
+  if (Live() == nullptr) {
+    return Rally::JoystickCentre;
+  }
+  return player == 1 ? Live()->Last().player1JoyX : Live()->Last().player2JoyX;
 }
 
 MatchSettings FrmMP::ReadSettingsFile() {
@@ -30,16 +33,12 @@ MatchSettings FrmMP::ReadSettingsFile() {
 
 void FrmMP::OpenDevices(const MatchSettings& settings) {
   const auto& s = std::get<TwoPlayerSettings>(settings);
-  // The detector holds one joystick: with two joystick players the second
-  // identifier replaces the first, and both paddles follow that joystick.
-  OpenJoystickIfNamed(s.Player1Device, s.Player1JoystickGuid);
-  OpenJoystickIfNamed(s.Player2Device, s.Player2JoystickGuid);
-}
-
-void FrmMP::OpenJoystickIfNamed(const std::string& device, const std::string& guid) {
-  if (NamesJoystick(device)) {
-    JoystickGuid_ = guid;
-    Detector->InitJoystick(JoystickGuid_);
+  // Each joystick player has a pad of their own.
+  if (NamesJoystick(s.Player1Device)) {
+    OpenPad(1, s.Player1JoystickGuid);
+  }
+  if (NamesJoystick(s.Player2Device)) {
+    OpenPad(2, s.Player2JoystickGuid);
   }
 }
 

@@ -21,10 +21,9 @@ class FrmMP final : public MatchForm {
   const TwoPlayerRally& Rally() const { return *Match().TwoPlayers(); }
   const std::string& Player1Device() const { return Players().Player1Device; }
   const std::string& Player2Device() const { return Players().Player2Device; }
-  // The identifier opened last: with two joystick players, player 2's.
-  const std::string& JoystickGuid() const { return JoystickGuid_; }
   float MouseX() const;
-  std::int32_t JoyX() const;
+  // Player 1's or player 2's joystick reading in the last pass.
+  std::int32_t JoyX(int player) const;
 
  protected:
   MatchSettings ReadSettingsFile() override;
@@ -32,9 +31,6 @@ class FrmMP final : public MatchForm {
 
  private:
   const TwoPlayerSettings& Players() const { return std::get<TwoPlayerSettings>(Settings()); }
-  void OpenJoystickIfNamed(const std::string& device, const std::string& guid);
-
-  std::string JoystickGuid_;
 };
 
 }  // namespace rallix

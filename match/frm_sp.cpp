@@ -14,7 +14,7 @@ FrmSP::FrmSP(FormsRuntime& runtime, Form& settingsScreen)
           }) {}
 
 std::int32_t FrmSP::JoyX() const {
-  return Live() != nullptr ? Live()->JoyX() : Rally::JoystickCentre;
+  return Live() != nullptr ? Live()->Last().player1JoyX : Rally::JoystickCentre;
 }
 
 MatchSettings FrmSP::ReadSettingsFile() {
@@ -24,7 +24,7 @@ MatchSettings FrmSP::ReadSettingsFile() {
 void FrmSP::OpenDevices(const MatchSettings& settings) {
   const auto& s = std::get<SinglePlayerSettings>(settings);
   if (s.UseJoystick) {
-    Detector->InitJoystick(s.JoystickGuid);
+    OpenPad(1, s.JoystickGuid);
   }
 }
 

@@ -19,6 +19,7 @@ class FrmSP final : public MatchForm {
   const SinglePlayerRally& Rally() const { return *Match().SinglePlayer(); }
   bool UseJoystick() const { return Rally().UseJoystick; }
   bool UseKeyboard() const { return Rally().UseKeyboard; }
+  // The pad's reading in the last pass.
   std::int32_t JoyX() const;
 
  protected:

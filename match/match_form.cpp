@@ -56,13 +56,21 @@ MatchPictures MatchForm::SetUpLive() {
   MatchPictures::DeleteFiles(options_.look);
 
   rally_ = StartRally(settings_);
-  live_.emplace(*Detector, rally_.Reads());
+  live_.emplace(*Detector, pads_[0] ? &*pads_[0] : nullptr, pads_[1] ? &*pads_[1] : nullptr,
+                rally_.Reads());
   input_ = &*live_;
   if (replayFolder_ != nullptr) {
     recordedPictures_ = pictures.Record();
     input_ = &recording_.emplace(*live_);
   }
   return pictures;
+}
+
+void MatchForm::OpenPad(int player, const std::string& identifier) {
+  std::optional<CreatorInputDetector>& pad = pads_.at(static_cast<std::size_t>(player - 1));
+  pad.emplace();
+  pad->InitNormal(hWnd());
+  pad->InitJoystick(identifier);
 }
 
 MatchPictures MatchForm::SetUpReplay() {
@@ -164,6 +172,9 @@ void MatchForm::ReleaseMatch() {
   screen_.reset();
   hitSound_.reset();
   Detector.reset();
+  for (std::optional<CreatorInputDetector>& pad : pads_) {
+    pad.reset();
+  }
 }
 
 }  // namespace rallix

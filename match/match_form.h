@@ -10,9 +10,11 @@
 // or can play a replay instead of the live devices, after which the program
 // ends.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "input/creator_input_detector.h"
 #include "match/match_look.h"
@@ -72,9 +74,13 @@ class MatchForm : public Form {
   // settings file first, then the devices it names; the pictures come last.
   virtual MatchSettings ReadSettingsFile() = 0;
   virtual void OpenDevices(const MatchSettings&) {}
+  // Opens a player's joystick (1 at the bottom, 2 at the top) on a detector of
+  // its own. An identifier that names no attached pad raises.
+  void OpenPad(int player, const std::string& identifier);
   // The live devices' input, while a live match runs.
   const LiveInput* Live() const { return live_ ? &*live_ : nullptr; }
 
+  // The keyboard and the mouse.
   std::optional<CreatorInputDetector> Detector;
 
  private:
@@ -110,6 +116,7 @@ class MatchForm : public Form {
   std::optional<MatchScreen> screen_;
   std::optional<Design> design_;
 
+  std::array<std::optional<CreatorInputDetector>, 2> pads_;
   std::optional<LiveInput> live_;
   std::optional<ReplayInput> replayInput_;
   std::optional<RecordingInput> recording_;

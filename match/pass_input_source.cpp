@@ -2,23 +2,33 @@
 
 namespace rallix {
 
+LiveInput::LiveInput(CreatorInputDetector& keysAndMouse, CreatorInputDetector* player1Pad,
+                     CreatorInputDetector* player2Pad, const DevicesRead& reads)
+    : keysAndMouse_(keysAndMouse), reads_(reads) {
+  player1Pad_.detector = player1Pad;
+  player2Pad_.detector = player2Pad;
+}
+
+std::int32_t LiveInput::Pad::Read() {
+  // An unplugged pad leaves the reading as it was.
+  detector->GetJoystickState(JoyX, JoyY, JoyZ);
+  return JoyX;
+}
+
 std::optional<PassInput> LiveInput::Next() {
   // The keyboard carries Esc and Pause; a device that is not in use is not
   // read at all, so a key tapped meanwhile is still there for its next reader.
   if (reads_.keyboard) {
-    last_.lastKey = detector_.GetKBState();
+    last_.lastKey = keysAndMouse_.GetKBState();
   }
   if (reads_.mouse) {
-    detector_.GetMouseState(last_.mouseX, MouseY_, MouseButtons_);
+    keysAndMouse_.GetMouseState(last_.mouseX, MouseY_, MouseButtons_);
   }
-  // An unplugged pad leaves the reading as it was, and so does its player's.
   if (reads_.player1Joystick) {
-    detector_.GetJoystickState(JoyX_, JoyY_, JoyZ_);
-    last_.player1JoyX = JoyX_;
+    last_.player1JoyX = player1Pad_.Read();
   }
   if (reads_.player2Joystick) {
-    detector_.GetJoystickState(JoyX_, JoyY_, JoyZ_);
-    last_.player2JoyX = JoyX_;
+    last_.player2JoyX = player2Pad_.Read();
   }
   return last_;
 }

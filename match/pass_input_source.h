@@ -21,30 +21,38 @@ class PassInputSource {
   virtual std::optional<PassInput> Next() = 0;
 };
 
-// The devices, read through the match's input detector. Only the devices the
-// rally reads are read at all; a device not read keeps its last reading.
+// The devices, read through the match's input detectors: one for the keyboard
+// and the mouse, and one for each player's joystick, so that two pads (even
+// two of one model) each steer their own player's paddle. Only the devices
+// the rally reads are read at all; a device not read, or a pad unplugged,
+// keeps its last reading.
 class LiveInput final : public PassInputSource {
  public:
-  LiveInput(CreatorInputDetector& detector, const DevicesRead& reads)
-      : detector_(detector), reads_(reads) {}
+  // A pad the rally reads must have its detector.
+  LiveInput(CreatorInputDetector& keysAndMouse, CreatorInputDetector* player1Pad,
+            CreatorInputDetector* player2Pad, const DevicesRead& reads);
 
   std::optional<PassInput> Next() override;
 
   // What the last pass was given.
   const PassInput& Last() const { return last_; }
-  // The joystick's x as last read (one reading serves whichever player read
-  // last).
-  std::int32_t JoyX() const { return JoyX_; }
 
  private:
-  CreatorInputDetector& detector_;
+  struct Pad {
+    CreatorInputDetector* detector = nullptr;
+    std::int32_t JoyX = Rally::JoystickCentre;
+    std::int32_t JoyY = Rally::JoystickCentre;
+    std::int32_t JoyZ = Rally::JoystickCentre;
+    std::int32_t Read();
+  };
+
+  CreatorInputDetector& keysAndMouse_;
+  Pad player1Pad_;
+  Pad player2Pad_;
   DevicesRead reads_;
   PassInput last_;
   float MouseY_ = 0;
   std::int32_t MouseButtons_ = 0;
-  std::int32_t JoyX_ = Rally::JoystickCentre;
-  std::int32_t JoyY_ = Rally::JoystickCentre;
-  std::int32_t JoyZ_ = Rally::JoystickCentre;
 };
 
 // The passes of a recording, in order, then nothing.

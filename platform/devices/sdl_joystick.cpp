@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
+#include <utility>
 
 #include "platform/devices/joystick_axis.h"
 
@@ -54,9 +56,58 @@ std::string GuidText(int deviceIndex) {
   return text.data();
 }
 
+// While its pad is away, an open device looks for it again this often (in
+// reads; a match reads 60 times a second), so a pad plugged back in steers
+// again within a second without a look-up on every read.
+constexpr unsigned kReadsBetweenSearches = 30;
+
+}  // namespace
+
+// The identifiers of the attached joysticks (see the header), shared by the
+// list and every device opened from it.
+class JoystickRegistry {
+ public:
+  struct Attached {
+    int deviceIndex;
+    std::string identifier;
+  };
+
+  bool Ready() const { return subsystem_.Ready(); }
+  const std::string& Failure() const { return subsystem_.Failure(); }
+
+  // Forgets devices that went away, ranks the ones that came, and returns the
+  // attached devices in SDL's order with their identifiers.
+  std::vector<Attached> Refresh();
+
+  std::optional<int> DeviceIndexOf(const std::string& identifier) {
+    for (const Attached& device : Refresh()) {
+      if (device.identifier == identifier) {
+        return device.deviceIndex;
+      }
+    }
+    return std::nullopt;
+  }
+
+ private:
+  struct Ranked {
+    std::int32_t instanceId;
+    std::string guid;
+    int rank;
+  };
+
+  JoystickSubsystem subsystem_;
+  std::vector<Ranked> ranked_;
+};
+
+namespace {
+
 class SdlJoystickDevice final : public JoystickDevice {
  public:
-  explicit SdlJoystickDevice(int deviceIndex) : lease_(deviceIndex) {}
+  SdlJoystickDevice(std::weak_ptr<JoystickRegistry> registry, std::string identifier,
+                    int deviceIndex)
+      : registry_(std::move(registry)), identifier_(std::move(identifier)) {
+    lease_.emplace(deviceIndex);
+  }
 
   bool SetDeadZone(std::int32_t axisOffset, std::int32_t deadZone) override {
     const std::optional<int> axis = JoyAxisAtOffset(axisOffset);
@@ -77,6 +128,9 @@ class SdlJoystickDevice final : public JoystickDevice {
   }
 
   bool Acquire() override {
+    if (AttachedJoystick() == nullptr && ++readsWithoutPad_ % kReadsBetweenSearches == 0) {
+      FindPadAgain();
+    }
     acquired_ = AttachedJoystick() != nullptr;
     return acquired_;
   }
@@ -117,10 +171,10 @@ class SdlJoystickDevice final : public JoystickDevice {
  private:
   // Null once the device was unplugged (or SDL let go of it).
   SDL_Joystick* AttachedJoystick() const {
-    if (!lease_.Held()) {
+    if (!lease_ || !lease_->Held()) {
       return nullptr;
     }
-    SDL_Joystick* joystick = SDL_JoystickFromInstanceID(lease_.InstanceId());
+    SDL_Joystick* joystick = SDL_JoystickFromInstanceID(lease_->InstanceId());
     return joystick != nullptr && SDL_JoystickGetAttached(joystick) == SDL_TRUE ? joystick
                                                                                 : nullptr;
   }
@@ -132,7 +186,28 @@ class SdlJoystickDevice final : public JoystickDevice {
     return joystick;
   }
 
-  SdlJoystickLease lease_;
+  // The pad came back if a pad with this device's identifier is attached
+  // again; once the list itself is gone (the program is ending), nothing is.
+  void FindPadAgain() {
+    const std::shared_ptr<JoystickRegistry> registry = registry_.lock();
+    if (!registry) {
+      return;
+    }
+    if (const std::optional<int> index = registry->DeviceIndexOf(identifier_)) {
+      lease_.reset();
+      try {
+        lease_.emplace(*index);
+        readsWithoutPad_ = 0;
+      } catch (const RuntimeError&) {
+        // Gone again before it could be opened: the next search tries again.
+      }
+    }
+  }
+
+  std::weak_ptr<JoystickRegistry> registry_;
+  std::string identifier_;
+  std::optional<SdlJoystickLease> lease_;
+  unsigned readsWithoutPad_ = 0;
   std::array<std::int32_t, kJoyAxisCount> deadZones_{};
   std::int32_t minimum_ = 0;
   std::int32_t maximum_ = kDefaultRangeMaximum;
@@ -141,12 +216,12 @@ class SdlJoystickDevice final : public JoystickDevice {
 
 }  // namespace
 
-SdlJoysticks::SdlJoysticks() {
+SdlJoysticks::SdlJoysticks() : registry_(std::make_shared<JoystickRegistry>()) {
   // SDL watches this hint, so setting it after the subsystem started counts.
   SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
 }
 
-std::vector<SdlJoysticks::Attached> SdlJoysticks::Refresh() {
+std::vector<JoystickRegistry::Attached> JoystickRegistry::Refresh() {
   if (!subsystem_.Ready()) {
     return {};
   }
@@ -197,7 +272,7 @@ std::vector<SdlJoysticks::Attached> SdlJoysticks::Refresh() {
 
 std::vector<JoystickInstance> SdlJoysticks::List() {
   std::vector<JoystickInstance> list;
-  for (const Attached& device : Refresh()) {
+  for (const JoystickRegistry::Attached& device : registry_->Refresh()) {
     const char* name = SDL_JoystickNameForIndex(device.deviceIndex);
     JoystickInstance entry;
     entry.guid = device.identifier;
@@ -210,15 +285,13 @@ std::vector<JoystickInstance> SdlJoysticks::List() {
 }
 
 std::unique_ptr<JoystickDevice> SdlJoysticks::Open(const std::string& identifier) {
-  if (!subsystem_.Ready()) {
+  if (!registry_->Ready()) {
     throw RuntimeError(
         ErrorNumber::PlatformServiceFailed, "DeviceInputService",
-        "No joystick can be opened, SDL's joystick support did not start: " + subsystem_.Failure());
+        "No joystick can be opened, SDL's joystick support did not start: " + registry_->Failure());
   }
-  for (const Attached& device : Refresh()) {
-    if (device.identifier == identifier) {
-      return std::make_unique<SdlJoystickDevice>(device.deviceIndex);
-    }
+  if (const std::optional<int> index = registry_->DeviceIndexOf(identifier)) {
+    return std::make_unique<SdlJoystickDevice>(registry_, identifier, *index);
   }
   ThrowJoystickNotFound(identifier);
 }

@@ -10,6 +10,10 @@
 // attached. The first pad of a model is "-1" on every run, so the identifier
 // a settings file keeps finds the same pad again.
 //
+// A pad unplugged while open keeps its last reading; plugged back in, the
+// device finds it again by its identifier (it takes its old rank back if no
+// other pad of its model took it meanwhile) and reads it again.
+//
 // Type: the classic device-type number, low byte 4 (joystick class), second
 // byte the subtype from SDL_JoystickGetDeviceType:
 //   game controller, dance pad, arcade pad   4 gamepad       0x0404 = 1028
@@ -28,6 +32,8 @@
 
 namespace rallix {
 
+class JoystickRegistry;
+
 class SdlJoysticks {
  public:
   // Joysticks are read whether or not a window of ours has the input focus,
@@ -45,22 +51,8 @@ class SdlJoysticks {
   std::unique_ptr<JoystickDevice> Open(const std::string& identifier);
 
  private:
-  struct Ranked {
-    std::int32_t instanceId;
-    std::string guid;
-    int rank;
-  };
-  struct Attached {
-    int deviceIndex;
-    std::string identifier;
-  };
-
-  // Forgets devices that went away, ranks the ones that came, and returns the
-  // attached devices in SDL's order with their identifiers.
-  std::vector<Attached> Refresh();
-
-  JoystickSubsystem subsystem_;
-  std::vector<Ranked> ranked_;
+  // Shared with the devices opened from it, which may outlive it.
+  std::shared_ptr<JoystickRegistry> registry_;
 };
 
 }  // namespace rallix

@@ -57,7 +57,6 @@ TEST_F(TwoPlayerMatch, SetUpTakesThePicturesKeepsTheRestAndHidesThePointer) {
   EXPECT_EQ(Timer1Interval(match), 0);
   EXPECT_EQ(match.Player1Device(), "Keyboard");
   EXPECT_EQ(match.Player2Device(), "Mouse");
-  EXPECT_EQ(match.JoystickGuid(), "");
   EXPECT_EQ(match.BallPicture().pixels, art::BluePlasticBall().pixels);
   EXPECT_EQ(match.Rally().BallSpeed, 6);
   EXPECT_FALSE(match.Rally().Paused);
