@@ -1,5 +1,8 @@
 #include "frontend/frm_config_mp.h"
 
+#include <string>
+#include <utility>
+
 #include "art/artwork.h"
 #include "frontend/joystick_listing.h"
 #include "frontend/match_setup.h"
@@ -102,6 +105,37 @@ void FrmConfigMP::Form_Load() {
     d.List1.AddItem(JoyNames[i]);
     d.List2.AddItem(JoyNames[i]);
   }
+  // Back after a match, each list shows the device its player will use.
+  const int kept1 = EntryOfKept(d.List1, Player1Device, Player1Guid);
+  const int kept2 = EntryOfKept(d.List2, Player2Device, Player2Guid);
+  if (kept1 >= 0 && kept1 != kept2) {
+    d.List1.SetListIndex(kept1);
+  }
+  if (kept2 >= 0 && kept1 != kept2) {
+    d.List2.SetListIndex(kept2);
+  }
+}
+
+int FrmConfigMP::EntryOfKept(const ListBox& list, const std::string& device,
+                             const std::string& guid) const {
+  if (NamesJoystick(device) && !guid.empty()) {
+    for (std::size_t k = 1; k < JoyGuids.size(); ++k) {
+      if (JoyGuids[k] == guid) {
+        return static_cast<int>(k) + kMouseEntry;
+      }
+    }
+  }
+  for (int i = 0; i < list.ListCount(); ++i) {
+    if (!device.empty() && list.List(i) == device) {
+      return i;
+    }
+  }
+  return -1;
+}
+
+std::string FrmConfigMP::GuidOfEntry(int entry) const {
+  // A joystick entry (2 and up) is joystick entry - 1.
+  return entry > kMouseEntry ? JoyGuids.at(static_cast<std::size_t>(entry - kMouseEntry)) : "";
 }
 
 void FrmConfigMP::List1_Click() {
@@ -151,19 +185,26 @@ void FrmConfigMP::Command1_Click() {
     return;
   }
 
+  const std::string guid1 = GuidOfEntry(entry1);
+  const std::string guid2 = GuidOfEntry(entry2);
+  // A pad unplugged since the screen listed it would stop the match.
+  for (const auto& [player, guid] : {std::pair{"Player 1", guid1}, std::pair{"Player 2", guid2}}) {
+    if (!guid.empty() && !StillAttached(*Detector, hWnd(), guid)) {
+      d.Notice.caption = std::string(player) + ": that joystick is no longer attached.";
+      return;
+    }
+  }
+
   BallSpeed = ChooseBallSpeed(d.Combo1.Text(), runtime_.Random());
   TwoPlayerSettings settings;
   settings.BallSpeed = BallSpeed;
   settings.Player1Device = Player1Device;
   settings.Player2Device = Player2Device;
-  // A joystick entry (2 and up) is joystick entry - 1.
-  if (entry1 > kMouseEntry) {
-    settings.Player1JoystickGuid = JoyGuids.at(static_cast<std::size_t>(entry1 - 1));
-  }
-  if (entry2 > kMouseEntry) {
-    settings.Player2JoystickGuid = JoyGuids.at(static_cast<std::size_t>(entry2 - 1));
-  }
+  settings.Player1JoystickGuid = guid1;
+  settings.Player2JoystickGuid = guid2;
   WriteTwoPlayerSettings(settings);
+  Player1Guid = guid1;
+  Player2Guid = guid2;
 
   WriteMatchPictures(PicturesForMatch{&d.balls.BallFor(SelectedBall), d.objs0.picture,
                                       d.objs1.picture, d.objs2.picture, nullptr, nullptr});

@@ -33,6 +33,10 @@ class FrmConfigMP final : public Form {
   std::int32_t SelectedBall = 0;
   std::string Player1Device;
   std::string Player2Device;
+  // The identifiers of the joysticks chosen last (two pads of one model share
+  // a name, not an identifier); empty for the keyboard and the mouse.
+  std::string Player1Guid;
+  std::string Player2Guid;
   std::vector<std::string> JoyNames;
   std::vector<std::string> JoyGuids;
   std::string JoyType;
@@ -73,6 +77,11 @@ class FrmConfigMP final : public Form {
   // The list entry a player's device stands for: the entry selected now, or
   // the one whose name the player chose on an earlier visit; -1 when neither.
   int EntryFor(const ListBox& list, const std::string& device) const;
+  // The entry of a device kept from an earlier visit: a joystick by its
+  // identifier if it is still listed, else by its name; -1 when it is gone.
+  int EntryOfKept(const ListBox& list, const std::string& device, const std::string& guid) const;
+  // The joystick identifier an entry stands for; empty for the keyboard and the mouse.
+  std::string GuidOfEntry(int entry) const;
 
   Form* FrmMenu_ = nullptr;
   Form* FrmMP_ = nullptr;

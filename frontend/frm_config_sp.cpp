@@ -28,6 +28,8 @@ FrmConfigSp::Design::Design(ControlList& controls)
       balls(list, kFrame1),
       Command1(list, "Command1", Twips(1440, 6360, 3135, 1335), RedButton("START GAME", 14.25)),
       Command2(list, "Command2", Twips(4800, 6360, 3135, 1335), RedButton("CANCEL", 14.25)),
+      // Says why START GAME waits, when the chosen joystick has gone.
+      Notice(list, "Notice", Twips(1440, 7920, 9015, 495), RedCaption("", 12)),
       objs0(list, "objs(0)", SurfaceRect{}, Carried(art::LightPaddle())),
       objs1(list, "objs(1)", SurfaceRect{}, Carried(art::DarkPaddle())),
       objs2(list, "objs(2)", SurfaceRect{}, Carried(art::BlackSquare())),
@@ -81,6 +83,18 @@ void FrmConfigSp::ImgBall_Click(int Index) {
 
 void FrmConfigSp::Command1_Click() {
   Design& d = *design_;
+  std::string joystick;
+  if (d.Check1.Value != 0) {
+    // The selected joystick, or the first one when none is selected.
+    const int entry = d.List1.ListIndex();
+    joystick = JoyGuids.at(static_cast<std::size_t>(entry >= 0 ? entry + 1 : 1));
+    // Unplugged since the screen listed it, it would stop the match.
+    if (!StillAttached(*Detector, hWnd(), joystick)) {
+      d.Notice.caption = "That joystick is no longer attached.";
+      return;
+    }
+  }
+
   RandomGenerator& random = runtime_.Random();
   BallSpeed = ChooseBallSpeed(d.Combo1.Text(), random);
   AISpeed = ChooseComputerSpeed(d.Combo2.Text(), random);
@@ -94,11 +108,7 @@ void FrmConfigSp::Command1_Click() {
   settings.AISpeed = AISpeed;
   settings.BallSpeed = BallSpeed;
   settings.BallStartX = BallStartX;
-  if (UseJoystick) {
-    // The selected joystick, or the first one when none is selected.
-    const int entry = d.List1.ListIndex();
-    settings.JoystickGuid = JoyGuids.at(static_cast<std::size_t>(entry >= 0 ? entry + 1 : 1));
-  }
+  settings.JoystickGuid = joystick;
   WriteSinglePlayerSettings(settings);
 
   WriteMatchPictures(PicturesForMatch{&d.balls.BallFor(SelectedBall), d.objs0.picture,

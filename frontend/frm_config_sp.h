@@ -59,6 +59,7 @@ class FrmConfigSp final : public Form {
     BallChooser balls;
     CommandButton Command1;
     CommandButton Command2;
+    Label Notice;
     Image objs0;
     Image objs1;
     Image objs2;

@@ -1,5 +1,7 @@
 #include "frontend/joystick_listing.h"
 
+#include <algorithm>
+
 namespace rallix {
 
 int ReadJoystickList(CreatorInputDetector& detector, std::vector<std::string>& JoyNames,
@@ -14,6 +16,15 @@ int ReadJoystickList(CreatorInputDetector& detector, std::vector<std::string>& J
     detector.GetJoysticks(i, JoyGuids[i], JoyNames[i], JoyType);
   }
   return count;
+}
+
+bool StillAttached(CreatorInputDetector& detector, WindowHandle window, const std::string& guid) {
+  detector.InitNormal(window);
+  std::vector<std::string> names;
+  std::vector<std::string> guids;
+  std::string type;
+  const int count = ReadJoystickList(detector, names, guids, type);
+  return std::find(guids.begin() + (count > 0 ? 1 : 0), guids.end(), guid) != guids.end();
 }
 
 }  // namespace rallix

@@ -14,4 +14,9 @@ namespace rallix {
 int ReadJoystickList(CreatorInputDetector& detector, std::vector<std::string>& JoyNames,
                      std::vector<std::string>& JoyGuids, std::string& JoyType);
 
+// Whether the joystick with this identifier is attached now. The detector
+// takes stock afresh, so a pad unplugged since the screen listed it counts as
+// gone: a match set up with it could only fail.
+bool StillAttached(CreatorInputDetector& detector, WindowHandle window, const std::string& guid);
+
 }  // namespace rallix

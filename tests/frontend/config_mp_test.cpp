@@ -96,8 +96,10 @@ TEST_F(TwoPlayerSettingsScreen, DevicesChosenOnAnEarlierVisitStillCount) {
   ChooseInList(game.configMp, "List2", 0);
   Click(game.configMp, "Command1");
   BackFromMatch();
-  // The lists show no selection, but the players keep their devices.
-  EXPECT_EQ(Selected("List1"), -1);
+  // The lists show the devices the players keep.
+  EXPECT_EQ(Selected("List1"), 1);
+  EXPECT_EQ(Selected("List2"), 0);
+  EXPECT_EQ(FindLabel(game.configMp, "Notice").caption, "");
   std::filesystem::remove("mp1.cfg");
   Click(game.configMp, "Command1");
   EXPECT_EQ(Top(), &game.twoPlayers);

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/forms/check_box.h"
 #include "platform/forms/frame.h"
@@ -123,6 +127,57 @@ TEST_F(WithTwoPads, TheDialogRecordsThePickedPad) {
   Click(game.joystickDialog, "Command1");
   EXPECT_EQ(game.joystickDialog.CGuid, secondPad);
   EXPECT_FALSE(game.joystickDialog.IsLoaded());
+}
+
+// Two pads of one model share a name; back from a match, each player's list
+// shows that player's own pad, found by its identifier.
+class WithTwinPads : public testing::FullGameScreens {
+ protected:
+  VirtualJoystick twinA{"Twin Pad", 2, 2, 0x1209, 0x0042};
+  VirtualJoystick twinB{"Twin Pad", 2, 2, 0x1209, 0x0042};
+};
+
+TEST_F(WithTwinPads, BackFromAMatchEachListShowsItsPlayersPad) {
+  StartAt(game.configMp);
+  ChooseInList(game.configMp, "List1", 3);  // the second "Twin Pad"
+  ChooseInList(game.configMp, "List2", 2);  // the first one
+  Click(game.configMp, "Command1");
+  ASSERT_EQ(Top(), &game.twoPlayers);
+  const TwoPlayerSettings written = ReadTwoPlayerSettings();
+  ASSERT_NE(written.Player1JoystickGuid, written.Player2JoystickGuid);
+  InjectKeyTap(KeyCode::Escape);
+  ASSERT_TRUE(WaitFor(game.configMp));
+  EXPECT_EQ(List(game.configMp, "List1").ListIndex(), 3);
+  EXPECT_EQ(List(game.configMp, "List2").ListIndex(), 2);
+}
+
+// A pad unplugged after the screen listed it: START GAME says so and writes
+// nothing, rather than starting a match that could only stop the program.
+class WithAPadGoing : public testing::FullGameScreens {
+ protected:
+  VirtualJoystick pad{"Pad Going", 2, 2, 0x1209, 0x0077};
+
+  void ExpectRefused(Form& screen, const char* file, const char* notice) {
+    pad.Detach();
+    Click(screen, "Command1");
+    ASSERT_EQ(Top(), &screen);
+    EXPECT_EQ(testing::FindLabel(screen, "Notice").caption, notice);
+    EXPECT_FALSE(std::filesystem::exists(file)) << file;
+    EXPECT_FALSE(std::filesystem::exists("cball.bmp"));
+  }
+};
+
+TEST_F(WithAPadGoing, SinglePlayerRefusesItAtStartGame) {
+  StartAt(game.configSp);
+  Click(game.configSp, "Check1");
+  ExpectRefused(game.configSp, "config1.cfg", "That joystick is no longer attached.");
+}
+
+TEST_F(WithAPadGoing, TwoPlayersRefuseItAtStartGame) {
+  StartAt(game.configMp);
+  ChooseInList(game.configMp, "List1", 0);
+  ChooseInList(game.configMp, "List2", 2);
+  ExpectRefused(game.configMp, "mp1.cfg", "Player 2: that joystick is no longer attached.");
 }
 
 class NoPads : public testing::FullGameScreens {};
