@@ -84,7 +84,7 @@ int RunGame(std::string_view program, int argc, char** argv) {
   }
 
   try {
-    FormsRuntime runtime;
+    FormsRuntime runtime(RuntimeOptions{.program = std::string(program)});
     Game game(runtime);
     if (replay) {
       return PlayReplay(program, runtime, game, *replay, *options.replayFile);
@@ -99,6 +99,9 @@ int RunGame(std::string_view program, int argc, char** argv) {
     // The runtime itself could not start (no display, say): nothing to give back.
     std::cerr << program << ": run-time error " << error.Number() << " in " << error.Source()
               << ": " << error.Description() << "\n";
+    return 1;
+  } catch (const std::exception& error) {
+    std::cerr << program << ": " << error.what() << "\n";
     return 1;
   }
 }

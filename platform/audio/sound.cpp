@@ -43,7 +43,7 @@ struct SoundBuffer::Chunk {
   }
 };
 
-SoundService::SoundService() {
+SoundService::SoundService(const std::string& program) {
   open_ = TryOpenAudio();
   if (!open_) {
     const std::string reason = SDL_GetError();
@@ -51,7 +51,7 @@ SoundService::SoundService() {
     // device keeps every timing the same as with sound.
     SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
     open_ = TryOpenAudio();
-    std::cerr << "rallix: no audio device (" << reason << "); playing without sound\n";
+    std::cerr << program << ": no audio device (" << reason << "); playing without sound\n";
   }
 }
 

@@ -13,7 +13,8 @@ class SoundService {
   // Opens the default audio device with a small buffer, so a hit is heard the
   // moment it happens. With no usable device the game plays on silently and
   // says so once on stderr.
-  SoundService();
+  // `program` names the game in its one message.
+  explicit SoundService(const std::string& program = "rallix");
   ~SoundService();
   SoundService(const SoundService&) = delete;
   SoundService& operator=(const SoundService&) = delete;

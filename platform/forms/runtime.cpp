@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <iostream>
+#include <new>
+#include <string>
 
 #include "core/key_codes.h"
 #include "platform/detail/sdl_error.h"
@@ -26,6 +28,9 @@ class FormsRuntime::SdlLibrary {
       SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
       SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
     }
+    // SDL would turn SIGINT and SIGTERM into a window close, which closes only
+    // the form on top; the runtime ends the whole program on them instead.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     detail::CheckSdl(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER), "Runtime",
                      "cannot start SDL");
   }
@@ -35,11 +40,13 @@ class FormsRuntime::SdlLibrary {
 };
 
 FormsRuntime::FormsRuntime(RuntimeOptions options)
-    : sdl_(std::make_unique<SdlLibrary>(options.headless)),
+    : program_(std::move(options.program)),
+      stopSignals_(std::make_unique<StopSignals>()),
+      sdl_(std::make_unique<SdlLibrary>(options.headless)),
       ownClock_(options.clock == nullptr ? std::make_unique<SteadyClock>() : nullptr),
       clock_(options.clock == nullptr ? ownClock_.get() : options.clock),
       window_(std::make_unique<GameWindow>(options.headless)),
-      sound_(std::make_unique<SoundService>()),
+      sound_(std::make_unique<SoundService>(program_)),
       headless_(options.headless) {
   frameClockStart_ = clock_->Now();
 }
@@ -77,6 +84,11 @@ void FormsRuntime::Run(Form& startup) {
 
 bool FormsRuntime::RunFrame() {
   if (ended_) {
+    return false;
+  }
+  if (const int signal = StopSignals::Received(); signal != 0) {
+    stoppedBy_ = signal;
+    ended_ = true;
     return false;
   }
   WaitForFrameTime();
@@ -362,18 +374,39 @@ void FormsRuntime::GiveDisplayBack() {
   devices_.RevealPointer();
 }
 
+namespace {
+
+// Reports a failure where the player sees it, and on stderr; returns status 1.
+int ReportFailure(FormsRuntime& runtime, int number, const std::string& source,
+                  const std::string& description) {
+  runtime.GiveDisplayBack();
+  std::cerr << runtime.Program() << ": run-time error " << number << " in " << source << ": "
+            << description << "\n";
+  const std::string text = "Run-time error '" + std::to_string(number) + "':\n\n" + description +
+                           "\n\nSource: " + source;
+  StopSignals::ShowingMessage(true);
+  runtime.Window().ShowMessage("Rallix", text);
+  StopSignals::ShowingMessage(false);
+  return 1;
+}
+
+}  // namespace
+
 int RunProgram(FormsRuntime& runtime, Form& startup) {
   try {
     runtime.Run(startup);
-    return 0;
+    return runtime.StoppedBySignal() != 0 ? ExitStatusForSignal(runtime.StoppedBySignal()) : 0;
   } catch (const RuntimeError& error) {
-    runtime.GiveDisplayBack();
-    const std::string text = "Run-time error '" + std::to_string(error.Number()) + "':\n\n" +
-                             error.Description() + "\n\nSource: " + error.Source();
-    std::cerr << "rallix: run-time error " << error.Number() << " in " << error.Source() << ": "
-              << error.Description() << "\n";
-    runtime.Window().ShowMessage("Rallix", text);
-    return 1;
+    return ReportFailure(runtime, error.Number(), error.Source(), error.Description());
+  } catch (const std::bad_alloc&) {
+    return ReportFailure(runtime, ErrorNumber::OutOfMemory, "Runtime", "Out of memory");
+  } catch (const std::exception& error) {
+    // Nothing of ours throws these on purpose: a fault, still reported as
+    // one rather than left to end the program holding the screen.
+    return ReportFailure(runtime, ErrorNumber::InternalError, "Runtime",
+                         std::string("Internal error: ") + error.what());
+  } catch (...) {
+    return ReportFailure(runtime, ErrorNumber::InternalError, "Runtime", "Internal error");
   }
 }
 

@@ -7,11 +7,13 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/audio/sound.h"
 #include "platform/devices/sdl_devices.h"
 #include "platform/forms/form.h"
+#include "platform/forms/stop_signals.h"
 #include "platform/time/clock.h"
 #include "platform/time/frame_pacer.h"
 #include "platform/time/random.h"
@@ -25,6 +27,8 @@ struct RuntimeOptions {
   // SDL's dummy video and audio drivers and a software renderer: no screen,
   // no sound card, same behaviour.
   bool headless = false;
+  // How the program's messages on stderr and in its error box name it.
+  std::string program = "rallix";
 };
 
 class FormsRuntime {
@@ -34,6 +38,7 @@ class FormsRuntime {
   FormsRuntime(const FormsRuntime&) = delete;
   FormsRuntime& operator=(const FormsRuntime&) = delete;
 
+  const std::string& Program() const { return program_; }
   Clock& TimeSource() { return *clock_; }
   RandomGenerator& Random() { return random_; }
   SoundService& Sound() { return *sound_; }
@@ -55,6 +60,8 @@ class FormsRuntime {
   void Start(Form& startup);
   bool RunFrame();
   bool Ended() const { return ended_; }
+  // The signal (SIGINT, SIGTERM) that ended the program, or 0.
+  int StoppedBySignal() const { return stoppedBy_; }
 
   Form* TopForm() const { return stack_.empty() ? nullptr : stack_.back(); }
   std::size_t StackDepth() const { return stack_.size(); }
@@ -92,6 +99,8 @@ class FormsRuntime {
   void RecordPresent(long long presentNanoseconds);
   void FollowTopForm();
 
+  std::string program_;
+  std::unique_ptr<StopSignals> stopSignals_;
   std::unique_ptr<SdlLibrary> sdl_;
   std::unique_ptr<Clock> ownClock_;
   Clock* clock_;
@@ -106,6 +115,7 @@ class FormsRuntime {
   std::vector<Form*> loaded_;
   std::vector<Request> requests_;
   bool ended_ = false;
+  int stoppedBy_ = 0;
   WindowShape shownShape_;
   bool haveShape_ = false;
 
@@ -120,9 +130,10 @@ class FormsRuntime {
   long long presentAverage_ = 0;
 };
 
-// Runs a program from its start-up form. A run-time error is reported the
-// way a player can see it (display given back, message box, stderr) and turns
-// into exit status 1.
+// Runs a program from its start-up form. Any failure, a run-time error or
+// anything else thrown, is reported the way a player can see it (display
+// given back, pointer shown, message box, stderr) and turns into exit status
+// 1; SIGINT or SIGTERM ends the program with 128 + the signal's number.
 int RunProgram(FormsRuntime& runtime, Form& startup);
 
 }  // namespace rallix
