@@ -35,4 +35,8 @@ struct SurfaceFree {
   void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
 };
 
+struct StreamClose {
+  void operator()(SDL_RWops* stream) const { SDL_RWclose(stream); }
+};
+
 }  // namespace rallix::detail

@@ -8,20 +8,16 @@
 #include <system_error>
 
 #include "core/errors.h"
+#include "platform/detail/bitmap_header.h"
+#include "platform/detail/sdl_error.h"
 #include "platform/files/whole_file.h"
 
 namespace rallix {
 namespace {
 
-struct SurfaceDeleter {
-  void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
-};
-using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
+using SurfacePtr = std::unique_ptr<SDL_Surface, detail::SurfaceFree>;
 
-struct RWopsDeleter {
-  void operator()(SDL_RWops* stream) const { SDL_RWclose(stream); }
-};
-using RWopsPtr = std::unique_ptr<SDL_RWops, RWopsDeleter>;
+using RWopsPtr = std::unique_ptr<SDL_RWops, detail::StreamClose>;
 
 // Holds a surface's pixels locked for direct access while in scope.
 class SurfaceLock {
@@ -109,6 +105,7 @@ Picture LoadPicture(const std::filesystem::path& path) {
     throw RuntimeError(ErrorNumber::FileNotFound, "LoadPicture",
                        "File not found: " + path.string() + " (" + SDL_GetError() + ")");
   }
+  detail::RequireLoadableBitmapHeader(*stream, "LoadPicture", path);
   const SurfacePtr loaded(SDL_LoadBMP_RW(stream.get(), 0));
   if (!loaded) {
     throw RuntimeError(ErrorNumber::InvalidPicture, "LoadPicture",

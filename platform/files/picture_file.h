@@ -14,7 +14,9 @@ namespace rallix {
 void SavePicture(const Picture& picture, const std::filesystem::path& path);
 
 // Reads a bitmap file back into a Picture at its own size (used by tests and tools).
-// A missing or unreadable file: FileNotFound; a file that is not a bitmap: InvalidPicture.
+// A missing or unreadable file: FileNotFound; a file that is not a bitmap, or whose header
+// declares a size no picture of the game could have, is refused before it is decoded:
+// InvalidPicture.
 Picture LoadPicture(const std::filesystem::path& path);
 
 }  // namespace rallix

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <system_error>
 
+#include "platform/detail/bitmap_header.h"
 #include "platform/detail/sdl_error.h"
 
 namespace rallix {
@@ -73,10 +74,19 @@ Surface Surface::LoadBitmap(const std::filesystem::path& file, int width, int he
   if (!std::filesystem::is_regular_file(file, ec)) {
     throw RuntimeError(ErrorNumber::FileNotFound, kSource, "File not found: " + file.string());
   }
-  std::unique_ptr<SDL_Surface, detail::SurfaceFree> loaded(SDL_LoadBMP(file.string().c_str()));
-  if (!loaded) {
+  const auto refuse = [&file] {
     throw RuntimeError(ErrorNumber::InvalidPicture, kSource,
                        "Invalid picture: " + file.string() + ": " + SDL_GetError());
+  };
+  const std::unique_ptr<SDL_RWops, detail::StreamClose> stream(
+      SDL_RWFromFile(file.string().c_str(), "rb"));
+  if (!stream) {
+    refuse();
+  }
+  detail::RequireLoadableBitmapHeader(*stream, kSource, file);
+  std::unique_ptr<SDL_Surface, detail::SurfaceFree> loaded(SDL_LoadBMP_RW(stream.get(), 0));
+  if (!loaded) {
+    refuse();
   }
   std::unique_ptr<SDL_Surface, detail::SurfaceFree> converted(
       detail::CheckSdl(SDL_ConvertSurfaceFormat(loaded.get(), kPixelFormat, 0), kSource,

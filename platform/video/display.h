@@ -39,7 +39,8 @@ class Surface {
   // An off-screen surface of the given size, filled black.
   static Surface Create(int width, int height);
   // A bitmap file brought to exactly width x height, whatever its own size.
-  // Missing file: error 53; not a bitmap: error 481. Both name the file.
+  // Missing file: error 53; not a bitmap, or a header declaring a size no picture of the
+  // game could have (refused before decoding): error 481. Both name the file.
   static Surface LoadBitmap(const std::filesystem::path& file, int width, int height,
                             Scaling scaling = Scaling::Nearest);
   static Surface FromPicture(const Picture& picture);

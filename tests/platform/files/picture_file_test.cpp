@@ -5,17 +5,22 @@
 
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
 #include "core/error_numbers.h"
 #include "core/picture.h"
 #include "platform/files/picture_file.h"
+#include "tests/platform/files/bitmap_test_files.h"
 #include "tests/platform/files/file_test_support.h"
 
 namespace rallix {
 namespace {
 
+using testing::BitmapFile;
+using testing::BitmapHeaderKind;
+using testing::BlackPixelBytes;
 using testing::CaughtRuntimeError;
 using testing::FileSizeLimit;
 using testing::ReadBytes;
@@ -129,22 +134,26 @@ TEST(SavePicture, ReplacesAnEarlierFileWhole) {
 struct UnwritablePlace {
   std::string name;
   std::function<std::filesystem::path(const TemporaryFolder&)> prepare;
+  std::string reason;  // the system's own words
 };
 
 TEST(SavePicture, AnUnwritablePlaceIsAPathFileAccessErrorNamingTheFile) {
   const std::vector<UnwritablePlace> places = {
       {"missing folder",
-       [](const TemporaryFolder& folder) { return folder / "no-such-folder" / "p.bmp"; }},
+       [](const TemporaryFolder& folder) { return folder / "no-such-folder" / "p.bmp"; },
+       "No such file or directory"},
       {"folder is a file",
        [](const TemporaryFolder& folder) {
          WriteBytes(folder / "plain-file", "x");
          return folder / "plain-file" / "p.bmp";
-       }},
+       },
+       "Not a directory"},
       {"target is a folder",
        [](const TemporaryFolder& folder) {
          std::filesystem::create_directory(folder / "p.bmp");
          return folder / "p.bmp";
-       }},
+       },
+       "Is a directory"},
   };
   for (const UnwritablePlace& place : places) {
     SCOPED_TRACE(place.name);
@@ -156,6 +165,7 @@ TEST(SavePicture, AnUnwritablePlaceIsAPathFileAccessErrorNamingTheFile) {
     EXPECT_EQ(error->Number(), ErrorNumber::PathFileAccessError);
     EXPECT_EQ(error->Source(), "SavePicture");
     EXPECT_TRUE(Contains(error->Description(), path.string())) << error->Description();
+    EXPECT_TRUE(Contains(error->Description(), place.reason)) << error->Description();
     EXPECT_EQ(folder.Names(), namesBefore) << "a temporary file was left behind";
   }
 }
@@ -173,6 +183,7 @@ TEST(SavePicture, AWriteFailingPartWayLeavesTheEarlierPictureIntact) {
   }
   ASSERT_TRUE(error);
   EXPECT_EQ(error->Number(), ErrorNumber::PathFileAccessError);
+  EXPECT_TRUE(Contains(error->Description(), "File too large")) << error->Description();
   EXPECT_EQ(ReadBytes(path), earlier);
   EXPECT_EQ(folder.Names(), std::vector<std::string>{"picture.bmp"});
 }
@@ -201,6 +212,14 @@ TEST(LoadPicture, AMissingFileIsFileNotFoundNamingIt) {
   EXPECT_TRUE(Contains(error->Description(), path.string())) << error->Description();
 }
 
+void ExpectInvalidPictureNamingIt(const std::filesystem::path& path) {
+  const auto error = CaughtRuntimeError([&] { LoadPicture(path); });
+  ASSERT_TRUE(error) << path;
+  EXPECT_EQ(error->Number(), ErrorNumber::InvalidPicture);
+  EXPECT_EQ(error->Source(), "LoadPicture");
+  EXPECT_TRUE(Contains(error->Description(), path.string())) << error->Description();
+}
+
 TEST(LoadPicture, AFileThatIsNoBitmapIsAnInvalidPicture) {
   TemporaryFolder folder;
   const auto text = folder / "config.dat";
@@ -209,10 +228,53 @@ TEST(LoadPicture, AFileThatIsNoBitmapIsAnInvalidPicture) {
   SavePicture(PatternPicture(40, 40), truncated);
   WriteBytes(truncated, ReadBytes(truncated).substr(0, 30));
   for (const auto& path : {text, truncated}) {
-    const auto error = CaughtRuntimeError([&] { LoadPicture(path); });
-    ASSERT_TRUE(error) << path;
-    EXPECT_EQ(error->Number(), ErrorNumber::InvalidPicture);
-    EXPECT_TRUE(Contains(error->Description(), path.string())) << error->Description();
+    ExpectInvalidPictureNamingIt(path);
+  }
+}
+
+struct DeclaredSizeCase {
+  std::string name;
+  std::string file;
+};
+
+TEST(LoadPicture, RefusesADeclaredSizeNoPictureOfTheGameHasBeforeDecodingIt) {
+  using enum BitmapHeaderKind;
+  const std::string noPixels(16, '\0');
+  const std::int32_t lowest = std::numeric_limits<std::int32_t>::min();
+  // Where the pixels are all there, only the size check stands between the file and the
+  // decoder; where they are not, the decoder would first allocate all it was told to.
+  const std::vector<DeclaredSizeCase> cases = {
+      {"32767 a side", BitmapFile(Info40, 32767, 32767, noPixels)},
+      {"65535 a side, oldest header", BitmapFile(Core12, 65535, 65535, noPixels)},
+      {"one column too wide", BitmapFile(Info40, 8193, 1, BlackPixelBytes(8193, 1))},
+      {"one row too tall, top-down", BitmapFile(Info40, 1, -8193, BlackPixelBytes(1, 8193))},
+      {"no columns", BitmapFile(Info40, 0, 4, noPixels)},
+      {"no rows", BitmapFile(Info40, 4, 0, noPixels)},
+      {"negative width", BitmapFile(Info40, -4, 4, noPixels)},
+      {"lowest height", BitmapFile(Info40, 1, lowest, noPixels)},
+  };
+  for (const DeclaredSizeCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    TemporaryFolder folder;
+    const auto path = folder / "cball.bmp";
+    WriteBytes(path, c.file);
+    ExpectInvalidPictureNamingIt(path);
+  }
+}
+
+TEST(LoadPicture, LoadsTopDownRowsAndTheLargestSidesAllowed) {
+  TemporaryFolder folder;
+  const auto path = folder / "picture.bmp";
+  const Picture original = PatternPicture(7, 3);
+  WriteBytes(path, testing::TopDownBitmapFile(original));
+  EXPECT_TRUE(LoadPicture(path).pixels == original.pixels);
+
+  for (const auto& [width, height] : {std::pair{8192, 1}, std::pair{1, -8192}}) {
+    WriteBytes(path,
+               BitmapFile(BitmapHeaderKind::Info40, width, height, BlackPixelBytes(width, height)));
+    const Picture loaded = LoadPicture(path);
+    EXPECT_EQ(loaded.width, width);
+    EXPECT_EQ(loaded.height, std::abs(height));
   }
 }
 

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "core/errors.h"
 #include "platform/files/picture_file.h"
+#include "tests/platform/files/bitmap_test_files.h"
 
 namespace rallix {
 namespace {
@@ -75,6 +77,28 @@ TEST(Surface, AMissingBitmapNamesTheFile) {
     EXPECT_EQ(e.Number(), ErrorNumber::FileNotFound);
     EXPECT_NE(e.Description().find("no-such-picture.bmp"), std::string::npos);
   }
+}
+
+TEST(Surface, RefusesABitmapPastTheLargestSideAndLoadsATopDownOneTheRightWayUp) {
+  const auto file = std::filesystem::temp_directory_path() / "rallix-surface-size-test.bmp";
+  // Every pixel is there: only the size check can turn it down.
+  std::ofstream(file, std::ios::binary) << testing::BitmapFile(
+      testing::BitmapHeaderKind::Info40, 8193, 1, testing::BlackPixelBytes(8193, 1));
+  try {
+    Surface::LoadBitmap(file, 40, 40);
+    ADD_FAILURE() << "loaded a picture 8193 pixels wide";
+  } catch (const RuntimeError& e) {
+    EXPECT_EQ(e.Number(), ErrorNumber::InvalidPicture);
+    EXPECT_NE(e.Description().find(file.string()), std::string::npos) << e.Description();
+  }
+
+  Picture greenOverWhite(3, 2, kWhite);
+  greenOverWhite.At(0, 0) = greenOverWhite.At(1, 0) = greenOverWhite.At(2, 0) = kGreen;
+  std::ofstream(file, std::ios::binary | std::ios::trunc)
+      << testing::TopDownBitmapFile(greenOverWhite);
+  const Surface loaded = Surface::LoadBitmap(file, 3, 2);
+  std::filesystem::remove(file);
+  EXPECT_TRUE(loaded.ToPicture().pixels == greenOverWhite.pixels);
 }
 
 TEST(Surface, TracksTheRegionThatChanged) {
