@@ -1,10 +1,6 @@
 #include "platform/files/sequential_file.h"
 
-#include <cerrno>
 #include <charconv>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 #include <utility>
 
@@ -18,6 +14,9 @@ constexpr std::string_view kLineEnding = "\r\n";
 constexpr std::string_view kTrue = "#TRUE#";
 constexpr std::string_view kFalse = "#FALSE#";
 constexpr std::size_t kLongestQuotedText = 40;
+constexpr std::string_view kExpectedInteger = "expected an integer";
+constexpr std::string_view kExpectedBoolean = "expected #TRUE# or #FALSE#";
+constexpr std::string_view kExpectedString = "expected a quoted string";
 
 std::string FileName(const std::filesystem::path& path) {
   return path.string();
@@ -110,13 +109,9 @@ std::vector<std::string> SplitSettingsLines(std::string_view text) {
   std::vector<std::string> lines;
   while (!text.empty()) {
     const std::size_t lineFeed = text.find('\n');
-    std::string_view line = text.substr(0, lineFeed);
+    const std::string_view line = text.substr(0, lineFeed);
     text.remove_prefix(lineFeed == std::string_view::npos ? text.size() : lineFeed + 1);
-    // A CR before the LF belongs to the line ending; so does a lone CR closing the file.
-    if (!line.empty() && line.back() == '\r') {
-      line.remove_suffix(1);
-    }
-    lines.emplace_back(line);
+    lines.emplace_back(WithoutLineEndingCr(line));
   }
   return lines;
 }
@@ -170,12 +165,19 @@ void SequentialWriter::WriteBoolean(bool value) {
 
 void SequentialWriter::WriteString(std::string_view text) {
   RequireOpen("WriteString");
-  if (text.find_first_of("\"\r\n") != std::string_view::npos) {
+  const auto refuse = [&](const std::string& kind) {
     throw RuntimeError(ErrorNumber::TypeMismatch, "SequentialWriter",
-                       FileName(path_) + ": a string holding a double quote, CR or LF cannot " +
-                           "be read back, found " + QuoteForMessage(text));
+                       FileName(path_) + ": a string " + kind + " cannot be read back, found " +
+                           QuoteForMessage(text));
+  };
+  if (text.find_first_of("\"\r\n") != std::string_view::npos) {
+    refuse("holding a double quote, CR or LF");
   }
-  Append(FormatStringLine(text));
+  const std::string line = FormatStringLine(text);
+  if (line.size() > kLongestSettingsLine) {
+    refuse("longer than a settings line (" + std::to_string(kLongestSettingsLine) + " bytes)");
+  }
+  Append(line);
 }
 
 void SequentialWriter::Close() {
@@ -191,75 +193,56 @@ void SequentialWriter::Close() {
 
 // ---------------------------------------------------------------------------------------------
 
-SequentialReader::SequentialReader(std::filesystem::path path) : path_(std::move(path)) {
-  const auto notFound = [this](std::string reason) {
-    std::string description = "File not found: " + FileName(path_);
-    if (!reason.empty()) {
-      description += " (" + reason + ")";
-    }
-    throw RuntimeError(ErrorNumber::FileNotFound, "SequentialReader", description);
-  };
-  std::error_code error;
-  const auto status = std::filesystem::status(path_, error);
-  if (!std::filesystem::exists(status)) {
-    notFound("");
-  }
-  if (std::filesystem::is_directory(status)) {
-    notFound("it is a folder");
-  }
-  std::ifstream in(path_, std::ios::binary);
-  if (!in) {
-    notFound(SystemReason(errno));
-  }
-  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) {
-    notFound("read failed");
-  }
-  lines_ = SplitSettingsLines(text);
-}
+SequentialReader::SequentialReader(std::filesystem::path path)
+    : lines_(std::move(path), "SequentialReader", kLongestSettingsLine) {}
 
-const std::string& SequentialReader::NextLine(std::string_view expected) {
+std::string SequentialReader::NextLine(std::string_view expected, std::string_view problem) {
   if (AtEnd()) {
     throw RuntimeError(ErrorNumber::InputPastEndOfFile, "SequentialReader",
-                       FileName(path_) + ", line " + std::to_string(lines_.size() + 1) +
+                       FileName(Path()) + ", line " + std::to_string(linesRead_ + 1) +
                            ": input past end of file (expected " + std::string(expected) + ")");
   }
-  return lines_[nextLine_++];
+  BoundedLineReader::Line line = lines_.Next();
+  ++linesRead_;
+  if (line.cutShort) {
+    FailOnLine(ErrorNumber::TypeMismatch, problem, line.text);
+  }
+  return std::move(line.text);
 }
 
 void SequentialReader::FailOnLine(int number, std::string_view problem, const std::string& line) {
   // NextLine has already moved past the offending line.
   throw RuntimeError(number, "SequentialReader",
-                     FileName(path_) + ", line " + std::to_string(nextLine_) + ": " +
+                     FileName(Path()) + ", line " + std::to_string(linesRead_) + ": " +
                          std::string(problem) + ", found " + QuoteForMessage(line));
 }
 
 std::int32_t SequentialReader::ReadInteger() {
-  const std::string& line = NextLine("an integer");
+  const std::string line = NextLine("an integer", kExpectedInteger);
   const ParsedLine<std::int32_t> parsed = ParseIntegerLine(line);
   if (parsed.errorNumber == ErrorNumber::Overflow) {
     FailOnLine(parsed.errorNumber, "expected an integer from -2147483648 to 2147483647", line);
   }
   if (!parsed.value) {
-    FailOnLine(parsed.errorNumber, "expected an integer", line);
+    FailOnLine(parsed.errorNumber, kExpectedInteger, line);
   }
   return *parsed.value;
 }
 
 bool SequentialReader::ReadBoolean() {
-  const std::string& line = NextLine("a boolean");
+  const std::string line = NextLine("a boolean", kExpectedBoolean);
   const ParsedLine<bool> parsed = ParseBooleanLine(line);
   if (!parsed.value) {
-    FailOnLine(parsed.errorNumber, "expected #TRUE# or #FALSE#", line);
+    FailOnLine(parsed.errorNumber, kExpectedBoolean, line);
   }
   return *parsed.value;
 }
 
 std::string SequentialReader::ReadString() {
-  const std::string& line = NextLine("a quoted string");
+  const std::string line = NextLine("a quoted string", kExpectedString);
   ParsedLine<std::string> parsed = ParseStringLine(line);
   if (!parsed.value) {
-    FailOnLine(parsed.errorNumber, "expected a quoted string", line);
+    FailOnLine(parsed.errorNumber, kExpectedString, line);
   }
   return std::move(*parsed.value);
 }

@@ -12,7 +12,13 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/files/bounded_line_reader.h"
+
 namespace rallix {
+
+// The longest line, its ending aside, a settings file may hold. Every value the screens write is
+// far shorter, and a reader never holds more of one line than this, whatever the file holds.
+inline constexpr std::size_t kLongestSettingsLine = 4096;
 
 // Writes a settings file whole or not at all: values collect in memory, Close() writes a
 // temporary file beside the target, flushes it to the disk, then renames it over the target,
@@ -26,7 +32,8 @@ class SequentialWriter {
 
   void WriteInteger(std::int32_t value);
   void WriteBoolean(bool value);
-  // Text holding a double quote, CR or LF could not be read back as one value: TypeMismatch.
+  // Text holding a double quote, CR or LF, or too long for a settings line, could not be read
+  // back as one value: TypeMismatch.
   void WriteString(std::string_view text);
   // Failure (folder missing, not writable, disk full...): PathFileAccessError naming the file
   // and the system's reason; the earlier file stays intact and Close() may be tried again.
@@ -45,8 +52,10 @@ class SequentialWriter {
 };
 
 // Reads a settings file line by line, each line parsed as the type the caller expects there.
-// The whole file is read at construction; a missing or unreadable file: FileNotFound.
-// Reading past the last line: InputPastEndOfFile.
+// The file stays open and is read only as far as the lines asked for; a missing or unreadable
+// file: FileNotFound; anything but a regular file (a FIFO, a device): PathFileAccessError.
+// Reading past the last line: InputPastEndOfFile. A line longer than kLongestSettingsLine is
+// no value at all: TypeMismatch, quoting its start.
 class SequentialReader {
  public:
   explicit SequentialReader(std::filesystem::path path);
@@ -54,18 +63,19 @@ class SequentialReader {
   std::int32_t ReadInteger();  // not an integer: TypeMismatch; outside 32 bits: Overflow
   bool ReadBoolean();          // not #TRUE# / #FALSE#: TypeMismatch
   std::string ReadString();    // not "quoted": TypeMismatch
-  bool AtEnd() const { return nextLine_ >= lines_.size(); }
+  // Not const: finding out may take reading on.
+  bool AtEnd() { return lines_.AtEnd(); }
 
-  const std::filesystem::path& Path() const { return path_; }
+  const std::filesystem::path& Path() const { return lines_.Path(); }
 
  private:
-  // The next line, or InputPastEndOfFile naming what the caller expected there.
-  const std::string& NextLine(std::string_view expected);
+  // The next line; past the end: InputPastEndOfFile naming what the caller expected there; a
+  // line too long to be any value: TypeMismatch with `problem`.
+  std::string NextLine(std::string_view expected, std::string_view problem);
   [[noreturn]] void FailOnLine(int number, std::string_view problem, const std::string& line);
 
-  std::filesystem::path path_;
-  std::vector<std::string> lines_;
-  std::size_t nextLine_ = 0;
+  BoundedLineReader lines_;
+  std::size_t linesRead_ = 0;
 };
 
 // Removes a file; a missing one: FileNotFound naming it.

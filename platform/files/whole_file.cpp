@@ -1,39 +1,20 @@
 #include "platform/files/whole_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/types.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <charconv>
+#include <optional>
 #include <string>
-#include <utility>
+
+#include "platform/files/file_descriptor.h"
 
 namespace rallix {
 namespace {
-
-// Owns a POSIX file descriptor: the file must reach the disk (fsync) before it replaces the
-// earlier one, which the standard streams cannot promise.
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  ~FileDescriptor() {
-    if (fd_ >= 0) {
-      ::close(fd_);
-    }
-  }
-  int Get() const { return fd_; }
-  bool Valid() const { return fd_ >= 0; }
-  // Closes now so that a late write error reported by close() is not lost; errno on failure.
-  int Close() {
-    const int result = ::close(std::exchange(fd_, -1));
-    return result == 0 ? 0 : errno;
-  }
-
- private:
-  int fd_;
-};
 
 // The system's errno for a failed step, or 0.
 int WriteAll(int fd, std::string_view bytes) {
@@ -50,20 +31,68 @@ int WriteAll(int fd, std::string_view bytes) {
   return 0;
 }
 
+std::filesystem::path FolderOf(const std::filesystem::path& target) {
+  return target.has_parent_path() ? target.parent_path() : ".";
+}
+
+// A temporary is named "<target>.tmp-<writer's pid>-<sequence>".
+constexpr std::string_view kTemporaryMark = ".tmp-";
+
+std::string TemporaryName(std::string_view targetName, pid_t writer, unsigned sequence) {
+  return std::string(targetName) + std::string(kTemporaryMark) + std::to_string(writer) + "-" +
+         std::to_string(sequence);
+}
+
 std::filesystem::path TemporaryPathBeside(const std::filesystem::path& target) {
   static std::atomic<unsigned> sequence{0};
-  std::filesystem::path temporary = target;
-  temporary += ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(sequence++);
-  return temporary;
+  return target.parent_path() / TemporaryName(target.filename().string(), ::getpid(), sequence++);
+}
+
+// The pid of the writer that made this file as one of the target's temporaries, or nothing
+// when the name is anything else.
+std::optional<pid_t> WriterOfTemporary(const std::string& name, std::string_view targetName) {
+  const std::size_t numbersAt = targetName.size() + kTemporaryMark.size();
+  const std::size_t dash = name.find('-', numbersAt);
+  if (dash == std::string::npos) {
+    return std::nullopt;
+  }
+  pid_t writer = 0;
+  unsigned sequence = 0;
+  const char* text = name.data();
+  std::from_chars(text + numbersAt, text + dash, writer);
+  std::from_chars(text + dash + 1, text + name.size(), sequence);
+  // Only a name this writer could have made, digit for digit, is one; and kill() reads 0 and
+  // below as process groups, never as one writer.
+  if (writer <= 0 || name != TemporaryName(targetName, writer, sequence)) {
+    return std::nullopt;
+  }
+  return writer;
+}
+
+// A writer killed between writing its temporary and renaming it leaves the temporary behind for
+// ever. Those of writers no longer running go; a running writer's may be about to take the
+// target's name, and anything else is not ours to touch.
+void RemoveStaleTemporariesOf(const std::filesystem::path& target) {
+  const std::string targetName = target.filename().string();
+  if (targetName.empty()) {
+    return;
+  }
+  std::error_code error;
+  for (std::filesystem::directory_iterator entry(FolderOf(target), error), end;
+       !error && entry != end; entry.increment(error)) {
+    const std::optional<pid_t> writer =
+        WriterOfTemporary(entry->path().filename().string(), targetName);
+    std::error_code typeError;
+    if (writer && ::kill(*writer, 0) != 0 && errno == ESRCH &&
+        entry->symlink_status(typeError).type() == std::filesystem::file_type::regular) {
+      ::unlink(entry->path().c_str());
+    }
+  }
 }
 
 // Makes the rename itself durable; a folder that cannot be synced is no reason to fail.
 void SyncFolderOf(const std::filesystem::path& target) {
-  std::filesystem::path folder = target.parent_path();
-  if (folder.empty()) {
-    folder = ".";
-  }
-  FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  FileDescriptor fd(::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (fd.Valid()) {
     ::fsync(fd.Get());
   }
@@ -72,6 +101,7 @@ void SyncFolderOf(const std::filesystem::path& target) {
 }  // namespace
 
 int ReplaceFileWhole(const std::filesystem::path& target, std::string_view bytes) {
+  RemoveStaleTemporariesOf(target);
   const std::filesystem::path temporary = TemporaryPathBeside(target);
   FileDescriptor fd(
       ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_TRUNC | O_CLOEXEC, 0666));

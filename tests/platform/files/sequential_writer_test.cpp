@@ -97,7 +97,9 @@ TEST(SequentialWriter, RefusesStringsThatCouldNotBeReadBack) {
   TemporaryFolder folder;
   const auto path = folder / "names.dat";
   SequentialWriter writer(path);
-  for (const std::string text : {"say \"hi\"", "\"", "two\r\nlines", "cr\r", "lf\n"}) {
+  for (const std::string& text :
+       std::vector<std::string>{"say \"hi\"", "\"", "two\r\nlines", "cr\r", "lf\n",
+                                std::string(kLongestSettingsLine - 1, 'x')}) {
     const auto error = CaughtRuntimeError([&] { writer.WriteString(text); });
     ASSERT_TRUE(error) << text;
     EXPECT_EQ(error->Number(), ErrorNumber::TypeMismatch) << text;
@@ -108,6 +110,16 @@ TEST(SequentialWriter, RefusesStringsThatCouldNotBeReadBack) {
   writer.WriteString("ok");
   writer.Close();
   EXPECT_EQ(ReadBytes(path), "\"ok\"\r\n");
+}
+
+TEST(SequentialWriter, WritesTheLongestStringALineHoldsSoThatItReadsBack) {
+  TemporaryFolder folder;
+  const auto path = folder / "names.dat";
+  const std::string longest(kLongestSettingsLine - 2, 'x');
+  SequentialWriter writer(path);
+  writer.WriteString(longest);
+  writer.Close();
+  EXPECT_EQ(SequentialReader(path).ReadString(), longest);
 }
 
 TEST(SequentialWriter, UseAfterCloseIsAnError) {
