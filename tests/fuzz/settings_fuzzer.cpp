@@ -2,7 +2,9 @@
 // config.dat. A reader may turn a file down only with a RuntimeError of the numbers a bad file
 // earns (type mismatch, overflow, input past end); any other exception, a crash, a sanitizer
 // report or a hang is a finding. Whatever a reader accepts, its writer must either refuse or
-// write a file that reads back to the same values.
+// write a file that reads back to the same values, and the rally those settings start is
+// played for a few hundred passes on input drawn from the same bytes: every sum in the rules
+// is checked, so the only way out besides the rally's end is run-time error 6.
 
 #include <unistd.h>
 
@@ -12,14 +14,18 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <tuple>
 
 #include "core/error_numbers.h"
 #include "core/errors.h"
+#include "core/key_codes.h"
 #include "platform/files/sequential_file.h"
+#include "rules/match_rally.h"
 #include "settings/first_edition_settings.h"
 #include "settings/full_game_settings.h"
+#include "settings/match_settings.h"
 
 namespace rallix {
 namespace {
@@ -72,10 +78,42 @@ auto Fields(const TwoPlayerSettings& s) {
                   s.Player2JoystickGuid);
 }
 
+constexpr int kPassesPlayed = 400;
+// Every key the rules know, Esc aside: it would end most rallies at once.
+constexpr std::uint8_t kKeys[] = {KeyCode::None, KeyCode::LeftArrow, KeyCode::RightArrow,
+                                  KeyCode::Pause, KeyCode::Enter};
+
+// The pass input the input's bytes give, one byte a pass, over and over.
+PassInput InputFrom(const std::uint8_t* data, std::size_t size, int pass) {
+  const std::uint8_t byte = size == 0 ? 0 : data[static_cast<std::size_t>(pass) % size];
+  PassInput input;
+  input.lastKey = kKeys[byte % std::size(kKeys)];
+  input.mouseX = static_cast<float>(static_cast<std::int8_t>(byte));
+  input.player1JoyX = byte * 5000 / 255;
+  input.player2JoyX = 5000 - input.player1JoyX;
+  return input;
+}
+
+void PlayTheRally(const MatchSettings& settings, const std::uint8_t* data, std::size_t size) {
+  try {
+    MatchRally rally = StartRally(settings);
+    for (int pass = 0; pass < kPassesPlayed; ++pass) {
+      if (EndsTheRally(rally.Pass(InputFrom(data, size, pass)).end)) {
+        return;
+      }
+    }
+  } catch (const RuntimeError& error) {
+    if (error.Number() != ErrorNumber::Overflow) {
+      Finding(std::string("the rules raised: ") + error.what());
+    }
+  }
+}
+
 // Reads the input as one kind of settings file and, when that succeeds, writes the values
-// back and reads them again.
+// back and reads them again, then plays the rally they start.
 template <typename Settings, typename Reader, typename Writer>
-void ReadAndRewrite(const ScratchFiles& files, Reader read, Writer write) {
+void ReadAndRewrite(const ScratchFiles& files, const std::uint8_t* data, std::size_t size,
+                    Reader read, Writer write) {
   Settings settings;
   try {
     settings = read(files.Input());
@@ -83,6 +121,7 @@ void ReadAndRewrite(const ScratchFiles& files, Reader read, Writer write) {
     RequireBadFileError(error);
     return;
   }
+  PlayTheRally(settings, data, size);
   try {
     write(settings, files.Rewritten());
   } catch (const RuntimeError& error) {
@@ -103,12 +142,16 @@ void ReadAndRewrite(const ScratchFiles& files, Reader read, Writer write) {
   }
 }
 
-void ReadFirstEditionShape(const std::filesystem::path& file) {
+void ReadFirstEdition(const std::filesystem::path& file, const std::uint8_t* data,
+                      std::size_t size) {
+  FirstEditionSettings settings;
   try {
-    ReadFirstEditionSettings(file);
+    settings = ReadFirstEditionSettings(file);
   } catch (const RuntimeError& error) {
     RequireBadFileError(error);
+    return;
   }
+  PlayTheRally(settings, data, size);
 }
 
 }  // namespace
@@ -125,11 +168,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
   }
   ReadAndRewrite<SinglePlayerSettings>(
-      files, [](const auto& file) { return ReadSinglePlayerSettings(file); },
+      files, data, size, [](const auto& file) { return ReadSinglePlayerSettings(file); },
       [](const auto& s, const auto& file) { WriteSinglePlayerSettings(s, file); });
   ReadAndRewrite<TwoPlayerSettings>(
-      files, [](const auto& file) { return ReadTwoPlayerSettings(file); },
+      files, data, size, [](const auto& file) { return ReadTwoPlayerSettings(file); },
       [](const auto& s, const auto& file) { WriteTwoPlayerSettings(s, file); });
-  ReadFirstEditionShape(files.Input());
+  ReadFirstEdition(files.Input(), data, size);
   return 0;
 }
