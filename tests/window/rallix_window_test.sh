@@ -3,7 +3,8 @@
 # server with a window manager: the splash, the menu, the single-player
 # settings and a match left with Esc, back to the menu, the two-player
 # settings (first START GAME with no device chosen, then Keyboard against
-# Mouse) and a two-player match left with Esc, and EXIT. Every look is a
+# Mouse) and a two-player match left with Esc, back to those settings with
+# both devices kept, and EXIT. Every look is a
 # screenshot read by pixels at positions inside the window's client area; the
 # files the settings screens write are read byte by byte.
 #
@@ -269,6 +270,23 @@ matchLooksRight() {
 }
 readonly matchDetailExpected="only black right of column $fieldWidth and below row $fieldHeight, the field 90..99% black, one dark paddle (mean level 40..150) filling 12..40% of the top rows (${topPaddleBand[*]})"
 
+# Back after a match: the same screen with each player's device kept,
+# Keyboard chosen in List1 and Mouse in List2, and no notice.
+mpSettingsKeptShows() {
+  lookAt "" maximized "$1" || return 1
+  local start cancel notice
+  # shellcheck disable=SC2046
+  start=$(redShare $(inset "${mpStartBox[@]}" 6))
+  # shellcheck disable=SC2046
+  cancel=$(redShare $(inset "${mpCancelBox[@]}" 6))
+  notice=$(redShare "${noticeBox[@]}")
+  seen="$seen; red share of START GAME's face $start, of CANCEL's $cancel; red share of the notice $notice, in $(shotName "$shot")"
+  atLeast "$start" 0.7 && atLeast "$cancel" 0.7 && ! atLeast "$notice" 0.001 &&
+    rowChosen "${list1Box[@]}" "$keyboardRowY" && rowFree "${list1Box[@]}" "$mouseRowY" &&
+    rowChosen "${list2Box[@]}" "$mouseRowY" && rowFree "${list2Box[@]}" "$keyboardRowY"
+}
+readonly mpSettingsKeptExpected="a maximized window with an empty title, START GAME (${mpStartBox[*]}) and CANCEL (${mpCancelBox[*]}) with red faces, List1's Keyboard row and List2's Mouse row highlighted, the other rows white, no notice"
+
 # --- the program's files ---------------------------------------------------------
 
 # fileBytes FILE: the file's bytes, for a report.
@@ -450,7 +468,7 @@ step "two players: START GAME"
 clickBox "${mpStartBox[@]}"
 started=$(now)
 openMatch two-player "$started" "${mpPaddleProbe[@]}"
-leaveMatch two-player "$started" "" mpSettingsShows "$mpSettingsExpected"
+leaveMatch two-player "$started" "" mpSettingsKeptShows "$mpSettingsKeptExpected"
 mp1IsValid || fail "the two-player settings file" \
   "mp1.cfg: ball speed 3..7, \"Keyboard\", \"Mouse\", each line ended by CR LF" "$seen"
 echo "    $seen"
