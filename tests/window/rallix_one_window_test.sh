@@ -36,8 +36,11 @@ readonly fieldWidth=800 fieldHeight=600
 readonly buttonFace=(240 240 240)
 
 # The fastest ball (6 pixels a pass, 60 passes a second) falls from the top
-# row past the player's paddle in about 1.55 s.
-readonly earliestRallyEndMs=1400
+# row past the player's paddle in about 1.55 s, and passes never run ahead of
+# the clock; a rally that ends brings the menu back only after its banner,
+# 2 s at least. A menu seen sooner than both after the match began is Esc's
+# doing, however late Esc was sent.
+readonly earliestRallyEndMs=1400 shortestBannerMs=2000
 
 # The files the wait screen writes for the match, which the match deletes.
 readonly matchPictures=(cball.bmp pal1.bmp pal2.bmp bg.bmp yw.bmp yl.bmp)
@@ -195,45 +198,54 @@ playRound() {
   local clicked
   clicked=$(now)
 
-  waitFor 2 "the chosen ball saved" "cball.bmp, a $ballSize x $ballSize bitmap" \
+  waitFor 10 "the chosen ball saved" "cball.bmp, a $ballSize x $ballSize bitmap" \
     ballFileIs "$ballSize"
-  waitFor 2 "the wait screen" "a 473 x 322 client area titled Form1, centred on the screen" \
+  waitFor 10 "the wait screen" "a 473 x 322 client area titled Form1, centred on the screen" \
     waitingFormShows
-  waitFor 1 "the settings written" \
+  waitFor 10 "the settings written" \
     "config.dat: three numbers in 0..759, 2..6 and 4..11, each line ended by CR LF" configIsValid
   echo "    $seen"
 
-  waitFor 5 "the match loading its pictures" \
+  waitFor 15 "the match loading its pictures" \
     "${matchPictures[*]} deleted, config.dat kept" matchPicturesGone
+  # The rally starts after the match deleted its pictures, so after the last
+  # look that still found them.
+  local started=${lastMissAt:-$clicked}
   echo "    match started $(elapsedMs "$clicked") ms after the click"
-  local started
-  started=$(now)
-  waitFor 2 "the match window" "a window titled Rallix" windowTitled Rallix
+  waitFor 10 "the match window" "a window titled Rallix" windowTitled Rallix
   # A missed ball ends the rally 1.5 s into the match at the earliest, and then
   # the banner ignores Esc: the key goes out the moment the field is seen, and
   # the screenshot is looked at closely afterwards.
-  waitFor 2 "the match on screen" \
+  waitFor 10 "the match on screen" \
     "a maximized window, rgb(${buttonFace[*]}) right of the field, the field dark" \
     fieldDrawn "$name-match"
   step "$name: Esc"
   xdotool key Escape
-  local pressed escAfterMs menuSeconds=1 matchShot=$shot matchOriginX=$originX matchOriginY=$originY
+  local pressed escAfterMs backAfterMs matchShot=$shot matchOriginX=$originX matchOriginY=$originY
+  local proofMs=$((earliestRallyEndMs + shortestBannerMs))
   pressed=$(now)
   escAfterMs=$(elapsedMs "$started")
-  echo "    Esc sent $escAfterMs ms after the match took its pictures"
-  # A rally that ended on its own brings the menu back only after its banner
-  # (2 s at least), so a menu within a second is the Esc's doing. On a machine
-  # too busy to send Esc early the rally may have ended first: then the menu
-  # may take the banner's time too, and Esc is not proven.
-  if ((escAfterMs > earliestRallyEndMs)); then
-    echo "    note: Esc came after the earliest end of a rally; waiting out a banner as well"
-    menuSeconds=5
-  fi
+  echo "    Esc sent $escAfterMs ms after the match's pictures were last seen in place"
 
   sleep 0.3
-  waitFor 1 "the menu window" "a window titled Rallix" windowTitled Rallix
-  waitFor "$menuSeconds" "the picture menu back after Esc" "$menuExpected" menuShows "$name-menu"
-  echo "    menu seen $(elapsedMs "$pressed") ms after Esc"
+  waitFor 10 "the menu window" "a window titled Rallix" windowTitled Rallix
+  # Long enough for a win's banner too, should the rally have ended first.
+  waitFor 10 "the picture menu back after Esc" "$menuExpected" menuShows "$name-menu"
+  # Timed by the screenshot that showed it, not by reading it.
+  backAfterMs=$(((shotAt - started) / 1000000))
+  echo "    menu seen $(((shotAt - pressed) / 1000000)) ms after Esc, $backAfterMs ms after the pictures were last seen in place"
+  if ((backAfterMs >= proofMs)); then
+    # Esc sent before the rally could end must have brought the menu back by
+    # then; sent later, the rally may have ended first, and a busy machine
+    # leaves Esc unproven rather than failing.
+    ((escAfterMs > earliestRallyEndMs)) ||
+      fail "the picture menu back after Esc" \
+        "the menu within $proofMs ms of the match's pictures last seen in place, sooner than a rally ending by itself" \
+        "Esc sent after $escAfterMs ms, the menu seen after $backAfterMs ms, in $(shotName "$shot")"
+    echo "    note: Esc came after the earliest end of a rally, so the rally may have ended by itself"
+  else
+    echo "    so Esc ended the match: a rally ending by itself brings the menu back after $proofMs ms at the soonest"
+  fi
 
   shot=$matchShot originX=$matchOriginX originY=$matchOriginY
   fieldLooksRight || fail "the match's field" \
@@ -246,8 +258,8 @@ playRound() {
 
 startDisplay
 startProgram "$program"
-waitFor 10 "the program's window" "a window titled Rallix" windowTitled Rallix
-waitFor 5 "the picture menu" "$menuExpected" menuShows menu
+waitFor 20 "the program's window" "a window titled Rallix" windowTitled Rallix
+waitFor 10 "the picture menu" "$menuExpected" menuShows menu
 echo "    $seen"
 
 playRound first 40 "${image1Box[@]}"
@@ -256,5 +268,5 @@ playRound second 95 "${image4Box[@]}"
 step "click EXIT"
 # shellcheck disable=SC2046
 clickClient $(boxCentre "${exitBox[@]}")
-expectCleanExit 5
+expectCleanExit 20
 echo "PASS"

@@ -219,15 +219,21 @@ readClientArea() {
 }
 
 shot=""
+shotAt=""
 shotCount=0
 # takeShot NAME: a screenshot of the whole screen, kept for the report. MIFF
 # is quick to write and to read again; a failure turns the shots into PNGs.
+# $shotAt is the time import returned: the screen it read was on show by then,
+# which is what a check that something came soon enough may rely on.
 takeShot() {
   shotCount=$((shotCount + 1))
   shot="$shots/$(printf '%02d' "$shotCount")-$1.miff"
   local attempt
   for attempt in 1 2 3; do
-    import -window root "$shot" 2>/dev/null && return 0
+    if import -window root "$shot" 2>/dev/null; then
+      shotAt=$(now)
+      return 0
+    fi
     sleep 0.1
   done
   fail "a screenshot" "import reads the screen" "$attempt failed attempts"
@@ -278,16 +284,24 @@ isDark() { # R G B
 atLeast() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a >= b) }'; }
 
 # waitFor SECONDS WHAT EXPECTED CHECK ARGS...: retries CHECK until it holds.
-# SECONDS may have a fraction (1.5).
+# SECONDS may have a fraction (1.5). Only a check that never holds waits the
+# whole time, so deadlines are generous: a busy machine slows the program and
+# the checks alike. $lastMissAt is when the last check that did not hold
+# began (empty when the first one held): what it looked for had not happened
+# by then, a lower bound for when it did.
+lastMissAt=""
 waitFor() {
   local seconds=$1 what=$2 expected=$3
   shift 3
-  local start limitMs
+  local start limitMs checkAt
   start=$(now)
+  lastMissAt=""
   limitMs=$(awk -v s="$seconds" 'BEGIN { printf "%d", s * 1000 }')
   while true; do
     failIfProgramEnded "$what"
+    checkAt=$(now)
     "$@" && return 0
+    lastMissAt=$checkAt
     if [[ -n "${RALLIX_WINDOW_VERBOSE:-}" ]]; then
       echo "      not yet after $(elapsedMs "$start") ms: $seen"
     fi
