@@ -50,20 +50,26 @@ class BackgroundJoystickEvents {
 };
 
 // The environment is set by the first base, before the runtime is made.
-class SinglePlayerJoystick : private BackgroundJoystickEvents, public testing::MatchTest<FrmSP> {};
+class SinglePlayerJoystick : private BackgroundJoystickEvents, public testing::MatchTest<FrmSP> {
+ protected:
+  // A match steered by the pad of this name alone, the keyboard off.
+  void StartWithPadOnly(const std::string& padName, std::int16_t ballSpeed) {
+    SinglePlayerSettings s;
+    s.UseJoystick = true;
+    s.DisableKeyboard = true;
+    s.AISpeed = 6;
+    s.BallSpeed = ballSpeed;
+    s.BallStartX = 300;
+    s.JoystickGuid = IdentifierOf(Runtime(), padName);
+    WriteSinglePlayerSettings(s);
+    testing::LayOutPictures(true);
+    StartMatchFromSettings();
+  }
+};
 
 TEST_F(SinglePlayerJoystick, ThePadAloneSteersWhenTheKeyboardIsOff) {
   VirtualJoystick pad("Rallix Test Pad One", 2, 2);
-  SinglePlayerSettings s;
-  s.UseJoystick = true;
-  s.DisableKeyboard = true;
-  s.AISpeed = 6;
-  s.BallSpeed = 3;
-  s.BallStartX = 300;
-  s.JoystickGuid = IdentifierOf(Runtime(), "Rallix Test Pad One");
-  WriteSinglePlayerSettings(s);
-  testing::LayOutPictures(true);
-  StartMatchFromSettings();
+  StartWithPadOnly("Rallix Test Pad One", 3);
   ASSERT_TRUE(match.UseJoystick());
 
   headless.RunForMs(100);
@@ -91,16 +97,7 @@ TEST_F(SinglePlayerJoystick, ThePadAloneSteersWhenTheKeyboardIsOff) {
 TEST_F(SinglePlayerJoystick, APadPluggedBackInSteersAgain) {
   std::optional<VirtualJoystick> pad;
   pad.emplace("Rallix Test Pad Back", 2, 2);
-  SinglePlayerSettings s;
-  s.UseJoystick = true;
-  s.DisableKeyboard = true;
-  s.AISpeed = 6;
-  s.BallSpeed = 2;
-  s.BallStartX = 300;
-  s.JoystickGuid = IdentifierOf(Runtime(), "Rallix Test Pad Back");
-  WriteSinglePlayerSettings(s);
-  testing::LayOutPictures(true);
-  StartMatchFromSettings();
+  StartWithPadOnly("Rallix Test Pad Back", 2);
 
   pad->SetAxis(kAxisX, kFullyRight);
   ASSERT_TRUE(headless.RunUntil([&] { return match.JoyX() == 5000; }, 200));
