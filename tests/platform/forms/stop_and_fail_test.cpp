@@ -49,16 +49,15 @@ TEST_P(ProgramEnd, EndsThroughTheRuntimeWithAStatusThatSaysWhy) {
   EXPECT_TRUE(runtime.Ended() || GetParam().status == 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, ProgramEnd,
-    ::testing::ValuesIn(std::vector<EndCase>{
-        {"Interrupt", [] { std::raise(SIGINT); }, 130},
-        {"Terminate", [] { std::raise(SIGTERM); }, 143},
-        {"OutOfMemory", [] { throw std::bad_alloc(); }, 1},
-        {"OutOfRange", [] { std::vector<int>().at(3); }, 1},
-        {"AnythingElse", [] { throw 42; }, 1},
-    }),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Table, ProgramEnd,
+                         ::testing::ValuesIn(std::vector<EndCase>{
+                             {"Interrupt", [] { std::raise(SIGINT); }, 130},
+                             {"Terminate", [] { std::raise(SIGTERM); }, 143},
+                             {"OutOfMemory", [] { throw std::bad_alloc(); }, 1},
+                             {"OutOfRange", [] { std::vector<int>().at(3); }, 1},
+                             {"AnythingElse", [] { throw 42; }, 1},
+                         }),
+                         [](const auto& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace rallix
