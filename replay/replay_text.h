@@ -23,7 +23,10 @@
 
 namespace rallix {
 
+inline constexpr std::string_view kReplayMagic = "rallix-replay";
 inline constexpr int kReplayVersion = 1;
+// A picture kept as pixels is written in these, two a colour channel.
+inline constexpr std::string_view kReplayHexDigits = "0123456789abcdef";
 
 // A replay that cannot be read: the message names the file and the line.
 class ReplayError : public std::runtime_error {
