@@ -20,17 +20,6 @@ constexpr int kLargestPictureSide = 4096;
 
 // Reading a replay.
 
-std::vector<std::string_view> Fields(std::string_view line) {
-  std::vector<std::string_view> fields;
-  std::size_t start = line.find_first_not_of(' ');
-  while (start != std::string_view::npos) {
-    const std::size_t end = line.find(' ', start);
-    fields.push_back(line.substr(start, end - start));
-    start = line.find_first_not_of(' ', end);
-  }
-  return fields;
-}
-
 template <typename Number>
 bool ParseNumber(std::string_view text, Number& value) {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -191,7 +180,7 @@ Picture ReadPixels(ReplayReader& in, const std::vector<std::string_view>& fields
 
 RecordedPicture ReadPicture(ReplayReader& in, std::string_view line,
                             const std::vector<RecordedPicture>& earlier) {
-  const std::vector<std::string_view> fields = Fields(line);
+  const std::vector<std::string_view> fields = SplitFields(line);
   if (fields.size() < 3) {
     in.Fail("expected \"picture PART ARTWORK\", found " + QuoteForMessage(line));
   }
@@ -222,7 +211,7 @@ RecordedPicture ReadPicture(ReplayReader& in, std::string_view line,
 }
 
 PassInput ReadPass(ReplayReader& in, std::string_view line) {
-  const std::vector<std::string_view> fields = Fields(line);
+  const std::vector<std::string_view> fields = SplitFields(line);
   PassInput pass;
   int key = 0;
   const bool read = fields.size() == 4 && ParseNumber(fields[0], key) && key >= 0 && key <= 255 &&

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/errors.h"
+#include "platform/files/sequential_file.h"
 #include "replay/replay_text.h"
 #include "rules/match_rally.h"
 
@@ -23,19 +24,6 @@ constexpr std::int64_t MaxKeyCode = 255;
 // A ball this far out has passed every wall and paddle for good. Stopping here
 // keeps its next step (at most MaxSpeed) well inside 32 bits.
 constexpr std::int32_t FlownOffDistance = 1'000'000'000;
-
-constexpr std::string_view Blanks = " \t\r\f\v";
-
-std::vector<std::string_view> SplitFields(std::string_view line) {
-  std::vector<std::string_view> fields;
-  std::size_t start = line.find_first_not_of(Blanks);
-  while (start != std::string_view::npos) {
-    const std::size_t end = line.find_first_of(Blanks, start);
-    fields.push_back(line.substr(start, end - start));
-    start = line.find_first_not_of(Blanks, end);
-  }
-  return fields;
-}
 
 // A whole decimal number from lowest to highest, the field and nothing else.
 std::optional<std::int64_t> ParseWholeNumber(std::string_view field, std::int64_t lowest,

@@ -105,6 +105,18 @@ ParsedLine<std::string> ParseStringLine(std::string_view line) {
   return {std::string(inside), 0};
 }
 
+std::vector<std::string_view> SplitFields(std::string_view line) {
+  constexpr std::string_view kBlanks = " \t\r\f\v";
+  std::vector<std::string_view> fields;
+  std::size_t start = line.find_first_not_of(kBlanks);
+  while (start != std::string_view::npos) {
+    const std::size_t end = line.find_first_of(kBlanks, start);
+    fields.push_back(line.substr(start, end - start));
+    start = line.find_first_not_of(kBlanks, end);
+  }
+  return fields;
+}
+
 std::vector<std::string> SplitSettingsLines(std::string_view text) {
   std::vector<std::string> lines;
   while (!text.empty()) {

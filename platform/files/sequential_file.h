@@ -105,6 +105,10 @@ ParsedLine<std::string> ParseStringLine(std::string_view line);
 // last line without its line ending still counts.
 std::vector<std::string> SplitSettingsLines(std::string_view text);
 
+// The words of a line of the developer formats (replays, trace scripts): runs of anything
+// but blanks (space, tab, CR, form feed, vertical tab). They point into the line.
+std::vector<std::string_view> SplitFields(std::string_view line);
+
 // A line's text as it appears in an error message: quoted, control and high bytes shown as
 // \xNN, cut short with "..." when long.
 std::string QuoteForMessage(std::string_view text);
