@@ -2,6 +2,7 @@
 
 #include <iostream>
 #include <string>
+#include <utility>
 
 #include "platform/forms/runtime.h"
 #include "replay/replay_text.h"
@@ -22,8 +23,9 @@ void MatchForm::PlayReplay(const Replay& replay) {
     throw ReplayError("the replay is of another kind of match (" +
                       std::string(MatchKindName(replay.settings)) + ")");
   }
-  // Every picture is checked now, before anything is shown.
-  MatchPictures::FromReplay(options_.look, replay.pictures);
+  // Every picture is made now, so a replay that lacks one is refused before
+  // anything is shown.
+  replayPictures_ = MatchPictures::FromReplay(options_.look, replay.pictures);
   replay_ = replay;
 }
 
@@ -77,7 +79,13 @@ MatchPictures MatchForm::SetUpReplay() {
   settings_ = replay_->settings;
   rally_ = StartRally(settings_);
   input_ = &replayInput_.emplace(replay_->passes);
-  return MatchPictures::FromReplay(options_.look, replay_->pictures);
+  // Made when the replay was handed over; made again only if it plays twice.
+  if (!replayPictures_) {
+    replayPictures_ = MatchPictures::FromReplay(options_.look, replay_->pictures);
+  }
+  MatchPictures pictures = std::move(*replayPictures_);
+  replayPictures_.reset();
+  return pictures;
 }
 
 void MatchForm::Form_Paint() {

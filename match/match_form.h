@@ -125,6 +125,7 @@ class MatchForm : public Form {
   PassWatcher watcher_;
   ReplayFolder* replayFolder_ = nullptr;
   std::optional<Replay> replay_;
+  std::optional<MatchPictures> replayPictures_;
   bool replayPlayedOut_ = false;
   std::vector<RecordedPicture> recordedPictures_;
 };
