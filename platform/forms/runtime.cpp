@@ -8,6 +8,7 @@
 #include "core/key_codes.h"
 #include "platform/detail/sdl_error.h"
 #include "platform/devices/key_code_table.h"
+#include "platform/forms/event_wait.h"
 #include "platform/forms/timer.h"
 
 namespace rallix {
@@ -16,6 +17,9 @@ namespace {
 constexpr Nanoseconds kFrameInterval{1'000'000'000 / FramePacer::kPassesPerSecond};
 // A present that returns this fast did not wait for the display: no vsync.
 constexpr long long kVsyncEvidenceNanoseconds = 2'000'000;
+// An idle screen still looks up this often: a stop signal does not wake the
+// window system's wait, so this is how late SIGINT or SIGTERM can be heard.
+constexpr Nanoseconds kLongestIdleWait = Milliseconds(100);
 
 }  // namespace
 
@@ -89,7 +93,7 @@ bool FormsRuntime::RunFrame() {
     ended_ = true;
     return false;
   }
-  WaitForFrameTime();
+  WaitForWork();
   PumpEvents();
   ApplyRequests();
   FireTimers();
@@ -99,6 +103,10 @@ bool FormsRuntime::RunFrame() {
   if (ended_) {
     return false;
   }
+  if (!needsDraw_) {
+    return true;  // the screen already shows all there is
+  }
+  needsDraw_ = false;
   DrawTop();
   if (Form* top = TopForm(); top != nullptr && top->paintPending_) {
     top->paintPending_ = false;
@@ -106,12 +114,32 @@ bool FormsRuntime::RunFrame() {
     ApplyRequests();
   }
   RecordPresent(window_->Present());
+  ++framesDrawn_;
   return !ended_;
+}
+
+void FormsRuntime::WaitForWork() {
+  if (loopForm_ != nullptr) {
+    WaitForFrameTime();  // a running match keeps its passes a second
+    return;
+  }
+  Nanoseconds deadline = clock_->Now() + kLongestIdleWait;
+  for (const Form* form : loaded_) {
+    for (const Timer* timer : form->controls_.Timers()) {
+      if (const std::optional<Nanoseconds> due = timer->NextDue()) {
+        deadline = std::min(deadline, *due);
+      }
+    }
+  }
+  WaitForEventOrDeadline(*clock_, deadline, !headless_);
 }
 
 void FormsRuntime::ApplyRequests() {
   // Requests made while these are carried out (a Form_Load that shows
   // another form) join the end of the queue and are carried out in turn.
+  if (!requests_.empty()) {
+    needsDraw_ = true;
+  }
   for (std::size_t i = 0; i < requests_.size() && !ended_; ++i) {
     const Request request = requests_[i];
     switch (request.kind) {
@@ -187,6 +215,7 @@ void FormsRuntime::FollowTopForm() {
   }
   const WindowShape shape = top->Shape();
   if (!haveShape_ || !(shape == shownShape_)) {
+    needsDraw_ = true;
     window_->TakeShape(shape);
     shownShape_ = shape;
     haveShape_ = true;
@@ -196,6 +225,12 @@ void FormsRuntime::FollowTopForm() {
 void FormsRuntime::PumpEvents() {
   SDL_Event event;
   while (SDL_PollEvent(&event) != 0) {
+    // Only the match reads the pointer's moves, and it draws every pass
+    // anyway; anything else may change what a screen shows (a click, a key,
+    // an exposed or resized window), so the screen is drawn again.
+    if (event.type != SDL_MOUSEMOTION) {
+      needsDraw_ = true;
+    }
     switch (event.type) {
       case SDL_QUIT:
         // Closing the window closes the form on top; with the last one gone
@@ -289,7 +324,9 @@ void FormsRuntime::FireTimers() {
       if (ended_) {
         return;
       }
-      timers[t]->FireIfDue(now);
+      if (timers[t]->FireIfDue(now)) {
+        needsDraw_ = true;  // a handler may have changed what is shown
+      }
     }
   }
 }
@@ -314,6 +351,7 @@ void FormsRuntime::RunDuePasses() {
     inPass_ = true;
     loopForm_->FramePass();
     inPass_ = false;
+    needsDraw_ = true;
     ++passesRun_;
   }
 }
@@ -345,8 +383,12 @@ void FormsRuntime::RecordPresent(long long presentNanoseconds) {
 
 void FormsRuntime::WaitForFrameTime() {
   ++framesPaced_;
+  // Rounded up: a frame that woke a nanosecond before its pass was due would
+  // find none due, and the next frame two.
   const Nanoseconds due =
-      frameClockStart_ + Nanoseconds(framesPaced_ * 1'000'000'000LL / FramePacer::kPassesPerSecond);
+      frameClockStart_ +
+      Nanoseconds((framesPaced_ * 1'000'000'000LL + FramePacer::kPassesPerSecond - 1) /
+                  FramePacer::kPassesPerSecond);
   const Nanoseconds now = clock_->Now();
   if (now > due + kFrameInterval) {
     // Far behind (a stall): count afresh from here instead of racing.

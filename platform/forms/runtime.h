@@ -66,6 +66,8 @@ class FormsRuntime {
   Form* TopForm() const { return stack_.empty() ? nullptr : stack_.back(); }
   std::size_t StackDepth() const { return stack_.size(); }
   std::uint64_t PassesRun() const { return passesRun_; }
+  // Frames drawn and shown: only when something may have changed.
+  std::uint64_t FramesDrawn() const { return framesDrawn_; }
   // Draws the top form now and reads the picture back.
   Picture Snapshot();
   // Leaves full screen and frees and shows the pointer, so an error report is
@@ -95,6 +97,7 @@ class FormsRuntime {
   void FireTimers();
   void RunDuePasses();
   void DrawTop();
+  void WaitForWork();
   void WaitForFrameTime();
   void RecordPresent(long long presentNanoseconds);
   void FollowTopForm();
@@ -116,6 +119,8 @@ class FormsRuntime {
   std::vector<Request> requests_;
   bool ended_ = false;
   int stoppedBy_ = 0;
+  // Something may have changed what the window shows since it was last drawn.
+  bool needsDraw_ = true;
   WindowShape shownShape_;
   bool haveShape_ = false;
 
@@ -123,6 +128,7 @@ class FormsRuntime {
   bool inPass_ = false;
   FramePacer pacer_;
   std::uint64_t passesRun_ = 0;
+  std::uint64_t framesDrawn_ = 0;
 
   Control* pressed_ = nullptr;
   Nanoseconds frameClockStart_{0};

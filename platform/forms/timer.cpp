@@ -31,14 +31,22 @@ void Timer::Arm() {
   due_ = list_.TimeSource().Now() + Milliseconds(intervalMs_);
 }
 
-void Timer::FireIfDue(Nanoseconds now) {
+bool Timer::FireIfDue(Nanoseconds now) {
   if (!enabled_ || intervalMs_ <= 0 || now < due_) {
-    return;
+    return false;
   }
   due_ = now + Milliseconds(intervalMs_);
   if (onTimer) {
     onTimer();
   }
+  return true;
+}
+
+std::optional<Nanoseconds> Timer::NextDue() const {
+  if (!enabled_ || intervalMs_ <= 0) {
+    return std::nullopt;
+  }
+  return due_;
 }
 
 }  // namespace rallix

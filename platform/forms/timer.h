@@ -3,6 +3,7 @@
 // main loop between events, never inside a running handler. Interval 0 stops it.
 
 #include <functional>
+#include <optional>
 
 #include "platform/forms/control.h"
 
@@ -21,8 +22,12 @@ class Timer final : public Control {
 
   std::function<void()> onTimer;
 
-  // Called by the runtime: fires the handler if it is due at `now`.
-  void FireIfDue(Nanoseconds now);
+  // Called by the runtime: fires the handler if it is due at `now`, and
+  // says whether it fired.
+  bool FireIfDue(Nanoseconds now);
+  // When it fires next; nothing while it is stopped. The runtime sleeps
+  // until then when nothing else happens.
+  std::optional<Nanoseconds> NextDue() const;
 
   void Paint(Painter&) const override {}
 

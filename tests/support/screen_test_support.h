@@ -54,9 +54,12 @@ class HeadlessRuntime {
 
   // Runs whole frames of the main loop until at least `ms` have passed.
   void RunForMs(double ms) {
-    const double end = NowMs() + ms;
-    while (NowMs() < end && runtime_.RunFrame()) {
+    const Nanoseconds end = clock_.Now() + std::chrono::ceil<Nanoseconds>(
+                                               std::chrono::duration<double, std::milli>(ms));
+    clock_.SetHorizon(end);
+    while (clock_.Now() < end && runtime_.RunFrame()) {
     }
+    clock_.SetHorizon(std::nullopt);
   }
   // Runs frames until the condition holds; returns the time it took, or
   // nothing when it did not happen within the limit.
