@@ -1,6 +1,7 @@
 #include "match/match_screen.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 #include "rules/rally_rules.h"
@@ -39,19 +40,62 @@ Surface& MatchScreen::FitTo(int windowWidth, int windowHeight) {
     primary_.emplace(std::move(primary));
     backBuffer_.emplace(std::move(backBuffer));
   }
+  backBufferCurrent_ = false;
   return *primary_;
 }
 
 void MatchScreen::DrawFrame(const Rect& bottomPaddle, const Rect& topPaddle, const Rect& ball) {
-  if (const Surface* background = pictures_.Find(MatchPicture::Background)) {
-    backBuffer_->DrawSprite(0, 0, *background, SurfaceRect{}, SpriteDraw::Opaque);
-  } else {
-    backBuffer_->Fill(kField, kTransparentBlack);
+  const std::array<SpriteAt, kSprites> sprites{{{bottomPaddle, MatchPicture::BottomPaddle},
+                                                {topPaddle, MatchPicture::TopPaddle},
+                                                {ball, MatchPicture::Ball}}};
+  std::array<SurfaceRect, kSprites> areas{};
+  for (std::size_t i = 0; i < kSprites; ++i) {
+    areas[i] = AreaOnField(sprites[i]);
   }
-  DrawOnBackBuffer(bottomPaddle, MatchPicture::BottomPaddle);
-  DrawOnBackBuffer(topPaddle, MatchPicture::TopPaddle);
-  DrawOnBackBuffer(ball, MatchPicture::Ball);
-  Flip();
+  if (!backBufferCurrent_) {
+    DrawBackground(kField);
+    DrawSprites(sprites);
+    Flip();
+  } else {
+    // Everywhere but where a sprite was or is, the last frame already shows
+    // the background: only those patches are drawn again, sprites in the
+    // same order as ever, and only they are flipped.
+    DirtyRegion patches;
+    for (std::size_t i = 0; i < kSprites; ++i) {
+      patches.Add(drawnAt_[i]);
+      patches.Add(areas[i]);
+    }
+    for (const SurfaceRect& patch : patches.Rects()) {
+      DrawBackground(patch);
+    }
+    DrawSprites(sprites);
+    for (const SurfaceRect& patch : patches.Rects()) {
+      primary_->Copy(patch, *backBuffer_, patch);
+    }
+  }
+  drawnAt_ = areas;
+  backBufferCurrent_ = true;
+}
+
+SurfaceRect MatchScreen::AreaOnField(const SpriteAt& sprite) const {
+  const Surface& picture = pictures_.Get(sprite.part);
+  return {std::clamp(sprite.at.left, 0, kField.right), std::clamp(sprite.at.top, 0, kField.bottom),
+          std::clamp(sprite.at.left + picture.Width(), 0, kField.right),
+          std::clamp(sprite.at.top + picture.Height(), 0, kField.bottom)};
+}
+
+void MatchScreen::DrawBackground(const SurfaceRect& area) {
+  if (const Surface* background = pictures_.Find(MatchPicture::Background)) {
+    backBuffer_->DrawSprite(area.left, area.top, *background, area, SpriteDraw::Opaque);
+  } else {
+    backBuffer_->Fill(area, kTransparentBlack);
+  }
+}
+
+void MatchScreen::DrawSprites(const std::array<SpriteAt, kSprites>& sprites) {
+  for (const SpriteAt& sprite : sprites) {
+    DrawOnBackBuffer(sprite.at, sprite.part);
+  }
 }
 
 void MatchScreen::ShowEnding(PassEnd end) {
@@ -61,6 +105,7 @@ void MatchScreen::ShowEnding(PassEnd end) {
     DrawOnBackBuffer(kBannerAt, banner);
   }
   Flip();
+  backBufferCurrent_ = false;  // the banner is not part of any frame
 }
 
 void MatchScreen::DrawOnBackBuffer(const Rect& at, MatchPicture part) {

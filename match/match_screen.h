@@ -1,10 +1,14 @@
 #pragma once
 // What a match shows. Each frame is drawn into a back buffer (the background
 // or black, the paddles, then the ball) and then copied over the primary
-// surface, the one the window displays ("flipped"). Only the 800 x 600 field
+// surface, the one the window displays ("flipped"). After the first frame
+// only the patches where a sprite was or is are drawn and flipped; the
+// pixels come out as a whole redraw would make them. Only the 800 x 600 field
 // is ever copied: in full screen the primary is the size of the screen and
 // stays black beyond the field; in a window it is the field alone.
 
+#include <array>
+#include <cstddef>
 #include <optional>
 
 #include "core/rect.h"
@@ -40,6 +44,15 @@ class MatchScreen {
   const Surface& Primary() const { return *primary_; }
 
  private:
+  static constexpr std::size_t kSprites = 3;
+  struct SpriteAt {
+    Rect at;
+    MatchPicture part;
+  };
+  // Where a sprite's picture lands, cut to the field.
+  SurfaceRect AreaOnField(const SpriteAt& sprite) const;
+  void DrawBackground(const SurfaceRect& area);
+  void DrawSprites(const std::array<SpriteAt, kSprites>& sprites);
   void DrawOnBackBuffer(const Rect& at, MatchPicture part);
   void Flip();
 
@@ -47,6 +60,10 @@ class MatchScreen {
   MatchPictures pictures_;
   std::optional<Surface> primary_;
   std::optional<Surface> backBuffer_;
+  // The back buffer holds the last frame exactly (no banner over it), so the
+  // next one need only be drawn where the sprites were and are.
+  bool backBufferCurrent_ = false;
+  std::array<SurfaceRect, kSprites> drawnAt_{};
 };
 
 }  // namespace rallix

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <system_error>
+#include <utility>
 
 #include "platform/detail/bitmap_header.h"
 #include "platform/detail/sdl_error.h"
@@ -192,39 +193,23 @@ Rgb Surface::PixelAt(int x, int y) const {
 
 Picture Surface::ToPicture() const {
   Picture picture(Width(), Height());
+  static_assert(sizeof(Rgb) == 3, "a picture's pixels are packed red, green, blue bytes");
+  // SDL converts the whole surface at once, far quicker than pixel by pixel.
   PixelLock lock(Native());
-  for (int y = 0; y < picture.height; ++y) {
-    for (int x = 0; x < picture.width; ++x) {
-      Rgb& c = picture.At(x, y);
-      SDL_GetRGB(lock.At(x, y), Native()->format, &c.r, &c.g, &c.b);
-    }
-  }
+  detail::CheckSdl(SDL_ConvertPixels(picture.width, picture.height, Native()->format->format,
+                                     Native()->pixels, Native()->pitch, SDL_PIXELFORMAT_RGB24,
+                                     picture.pixels.data(), picture.width * 3),
+                   kSource, "cannot read the surface");
   return picture;
 }
 
 void Surface::MarkDirty(int left, int top, int right, int bottom) {
-  left = std::max(left, 0);
-  top = std::max(top, 0);
-  right = std::min(right, Width());
-  bottom = std::min(bottom, Height());
-  if (left >= right || top >= bottom) {
-    return;
-  }
-  if (!hasDirty_) {
-    dirty_ = {left, top, right, bottom};
-    hasDirty_ = true;
-    return;
-  }
-  dirty_ = {std::min(dirty_.left, left), std::min(dirty_.top, top), std::max(dirty_.right, right),
-            std::max(dirty_.bottom, bottom)};
+  dirty_.Add(SurfaceRect{std::max(left, 0), std::max(top, 0), std::min(right, Width()),
+                         std::min(bottom, Height())});
 }
 
-std::optional<SurfaceRect> Surface::TakeDirtyRegion() {
-  if (!hasDirty_) {
-    return std::nullopt;
-  }
-  hasDirty_ = false;
-  return dirty_;
+DirtyRegion Surface::TakeDirtyRegion() {
+  return std::exchange(dirty_, DirtyRegion{});
 }
 
 Surface LoadSprite(const std::filesystem::path& file, int width, int height) {

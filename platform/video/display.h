@@ -10,19 +10,12 @@
 #include <string>
 
 #include "core/picture.h"
+#include "platform/video/dirty_region.h"
+#include "platform/video/surface_rect.h"
 
 struct SDL_Surface;
 
 namespace rallix {
-
-// left, top inclusive; right, bottom exclusive. All four zero: the whole surface.
-struct SurfaceRect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-  bool IsWhole() const { return left == 0 && top == 0 && right == 0 && bottom == 0; }
-};
 
 // How a picture is brought to the size it is loaded at. Sprites keep hard
 // pixels so their black border stays exactly black for the colour key.
@@ -71,8 +64,8 @@ class Surface {
   Rgb PixelAt(int x, int y) const;
   Picture ToPicture() const;
 
-  // The region changed since the last call, if any.
-  std::optional<SurfaceRect> TakeDirtyRegion();
+  // The region changed since the last call (empty when nothing did).
+  DirtyRegion TakeDirtyRegion();
 
  private:
   // Only the window, which shows surfaces, reaches SDL's own object.
@@ -88,8 +81,7 @@ class Surface {
   void MarkDirty(int left, int top, int right, int bottom);
 
   std::unique_ptr<SDL_Surface, Free> surface_;
-  SurfaceRect dirty_;
-  bool hasDirty_ = false;
+  DirtyRegion dirty_;
 };
 
 // A sprite: a bitmap file brought to its size with hard pixels, black

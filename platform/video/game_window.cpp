@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <map>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <tuple>
 #include <unordered_map>
@@ -343,9 +344,10 @@ void GameWindow::DrawPicture(const Picture& picture, const SurfaceRect& box) {
 void GameWindow::DrawSurface(Surface& surface, int x, int y) {
   SDL_Surface* native = surface.Native();
   auto it = impl_->surfaceTextures.find(&surface);
-  std::optional<SurfaceRect> changed = surface.TakeDirtyRegion();
-  if (it == impl_->surfaceTextures.end() || it->second.width != native->w ||
-      it->second.height != native->h) {
+  const DirtyRegion changed = surface.TakeDirtyRegion();
+  const bool fresh = it == impl_->surfaceTextures.end() || it->second.width != native->w ||
+                     it->second.height != native->h;
+  if (fresh) {
     Texture texture(
         detail::CheckSdl(SDL_CreateTexture(impl_->renderer, SDL_PIXELFORMAT_XRGB8888,
                                            SDL_TEXTUREACCESS_STREAMING, native->w, native->h),
@@ -354,13 +356,19 @@ void GameWindow::DrawSurface(Surface& surface, int x, int y) {
              .insert_or_assign(
                  &surface, CachedTexture{std::move(texture), native->w, native->h, impl_->frame})
              .first;
-    changed = SurfaceRect{0, 0, native->w, native->h};
   }
-  if (changed) {
+  // Only what changed goes to the graphics card: a match frame is a few
+  // small patches where the sprites were and are.
+  if (fresh || !changed.Empty()) {
     detail::CheckSdl(SDL_LockSurface(native), kSource, "cannot read a surface");
-    const SDL_Rect r = ToSdl(*changed);
-    const auto* first = static_cast<const Uint8*>(native->pixels) + r.y * native->pitch + r.x * 4;
-    const int status = SDL_UpdateTexture(it->second.texture.get(), &r, first, native->pitch);
+    int status = 0;
+    const SurfaceRect whole{0, 0, native->w, native->h};
+    for (const SurfaceRect& patch : fresh ? std::span(&whole, 1) : changed.Rects()) {
+      const SDL_Rect r = ToSdl(patch);
+      const auto* first = static_cast<const Uint8*>(native->pixels) + r.y * native->pitch + r.x * 4;
+      status = status != 0 ? status
+                           : SDL_UpdateTexture(it->second.texture.get(), &r, first, native->pitch);
+    }
     SDL_UnlockSurface(native);
     detail::CheckSdl(status, kSource, "cannot update the screen texture");
   }

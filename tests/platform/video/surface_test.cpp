@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include <filesystem>
 #include <fstream>
 
@@ -101,18 +104,51 @@ TEST(Surface, RefusesABitmapPastTheLargestSideAndLoadsATopDownOneTheRightWayUp) 
   EXPECT_TRUE(loaded.ToPicture().pixels == greenOverWhite.pixels);
 }
 
-TEST(Surface, TracksTheRegionThatChanged) {
+TEST(Surface, TracksThePatchesThatChanged) {
   Surface s = Surface::Create(100, 100);
-  s.TakeDirtyRegion();
-  EXPECT_FALSE(s.TakeDirtyRegion().has_value());
+  EXPECT_EQ(s.TakeDirtyRegion().Rects().size(), 1u) << "a new surface is all new";
+  EXPECT_TRUE(s.TakeDirtyRegion().Empty());
   s.Fill(SurfaceRect{10, 10, 20, 20}, kWhite);
   s.Fill(SurfaceRect{50, 60, 55, 70}, kWhite);
-  const auto region = s.TakeDirtyRegion();
-  ASSERT_TRUE(region.has_value());
-  EXPECT_EQ(region->left, 10);
-  EXPECT_EQ(region->top, 10);
-  EXPECT_EQ(region->right, 55);
-  EXPECT_EQ(region->bottom, 70);
+  s.Fill(SurfaceRect{90, 90, 130, 130}, kWhite);
+  const DirtyRegion region = s.TakeDirtyRegion();
+  ASSERT_EQ(region.Rects().size(), 3u) << "apart, they stay apart";
+  EXPECT_EQ(region.Rects()[2], (SurfaceRect{90, 90, 100, 100})) << "cut to the surface";
+}
+
+struct RegionCase {
+  const char* what;
+  std::vector<SurfaceRect> added;
+  std::vector<SurfaceRect> expected;
+};
+
+TEST(DirtyRegionTable, MergesWhatOverlapsOrTouchesAndNeverDropsAnything) {
+  const std::vector<RegionCase> cases{
+      {"overlapping", {{0, 0, 10, 10}, {5, 5, 20, 20}}, {{0, 0, 20, 20}}},
+      {"side by side", {{0, 0, 10, 10}, {10, 0, 20, 10}}, {{0, 0, 20, 10}}},
+      {"a bridge joins two", {{0, 0, 10, 10}, {30, 0, 40, 10}, {5, 0, 35, 5}}, {{0, 0, 40, 10}}},
+      {"empty ones ignored", {{5, 5, 5, 9}, {3, 3, 4, 4}}, {{3, 3, 4, 4}}},
+  };
+  for (const RegionCase& c : cases) {
+    DirtyRegion region;
+    for (const SurfaceRect& r : c.added) {
+      region.Add(r);
+    }
+    EXPECT_EQ(std::vector<SurfaceRect>(region.Rects().begin(), region.Rects().end()), c.expected)
+        << c.what;
+  }
+  // Past its capacity it grows a rectangle rather than forgetting one.
+  DirtyRegion full;
+  for (int i = 0; i < static_cast<int>(DirtyRegion::kMaxRects) + 3; ++i) {
+    full.Add(SurfaceRect{i * 20, 0, i * 20 + 5, 5});
+  }
+  EXPECT_EQ(full.Rects().size(), DirtyRegion::kMaxRects);
+  for (int i = 0; i < static_cast<int>(DirtyRegion::kMaxRects) + 3; ++i) {
+    const bool covered = std::any_of(full.Rects().begin(), full.Rects().end(), [i](auto r) {
+      return r.left <= i * 20 && r.right >= i * 20 + 5 && r.top <= 0 && r.bottom >= 5;
+    });
+    EXPECT_TRUE(covered) << "patch " << i << " was dropped";
+  }
 }
 
 }  // namespace
