@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "apps/game_options.h"
+#include "apps/start_up_warm_up.h"
 #include "core/errors.h"
 #include "match/match_form.h"
 #include "platform/forms/runtime.h"
@@ -84,6 +85,7 @@ int RunGame(std::string_view program, int argc, char** argv) {
   }
 
   try {
+    const StartUpWarmUp warmUp;
     FormsRuntime runtime(RuntimeOptions{.program = std::string(program)});
     Game game(runtime);
     if (replay) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "bench/allocation_counter.h"
+#include "bench/floor/bare_redraw.h"
 #include "core/key_codes.h"
 #include "match/match_screen.h"
 #include "rules/match_rally.h"
@@ -163,6 +164,28 @@ void FramePass(benchmark::State& state) {
   counters.Report(state);
 }
 BENCHMARK(FramePass);
+
+// The same rally drawn the way a loop with SDL2 alone would: the whole field
+// every pass. FramePass is measured against this.
+void BareSdlFramePass(benchmark::State& state) {
+  bench::BareRedraw frame(Rally::FieldWidth, Rally::FieldHeight);
+  RallyPlayer player;
+  const auto pass = [&] {
+    if (player.Pass().end == PassEnd::Continue) {
+      const MatchRally& rally = player.Rally();
+      frame.DrawFrame(rally.Ball().left, rally.Ball().top, rally.BottomPaddle().left);
+    }
+  };
+  for (int i = 0; i < kWarmUpPasses; ++i) {
+    pass();
+  }
+  const PassCounters counters(player);
+  for ([[maybe_unused]] auto _ : state) {
+    pass();
+  }
+  counters.Report(state);
+}
+BENCHMARK(BareSdlFramePass);
 
 }  // namespace
 }  // namespace rallix

@@ -17,7 +17,8 @@ constexpr int kFrequency = 44100;
 constexpr int kChannels = 2;
 constexpr int kBufferFrames = 1024;  // about 23 ms: the hit is heard with the hit
 
-bool TryOpenAudio() {
+// The machine's own device, through whichever driver SDL finds working.
+bool TryOpenDevice() {
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) < 0) {
     return false;
   }
@@ -43,23 +44,51 @@ struct SoundBuffer::Chunk {
   }
 };
 
-SoundService::SoundService(const std::string& program) {
-  open_ = TryOpenAudio();
-  if (!open_) {
-    const std::string reason = SDL_GetError();
-    // A machine with no sound card still has the dummy driver; a silent
-    // device keeps every timing the same as with sound.
-    SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
-    open_ = TryOpenAudio();
-    std::cerr << program << ": no audio device (" << reason << "); playing without sound\n";
+SoundService::SoundService(const std::string& program)
+    // Finding a device can take a tenth of a second (drivers tried in turn,
+    // a sound server that is not there): the window opens meanwhile.
+    : opening_(std::async(std::launch::async, [program] {
+        if (TryOpenDevice()) {
+          return Opened::Device;
+        }
+        const std::string reason = SDL_GetError();
+        // A machine with no sound card still has the dummy driver; a silent
+        // device keeps every timing the same as with sound. Asked for by
+        // name, so no hint is set while the main thread may read hints.
+        Opened opened = Opened::None;
+        if (SDL_AudioInit("dummy") == 0) {
+          if (Mix_OpenAudio(kFrequency, AUDIO_S16SYS, kChannels, kBufferFrames) == 0) {
+            opened = Opened::Silent;
+          } else {
+            SDL_AudioQuit();
+          }
+        }
+        std::cerr << program << ": no audio device (" << reason << "); playing without sound\n";
+        return opened;
+      })) {}
+
+SoundService::Opened SoundService::WaitUntilOpen() const {
+  if (opening_.valid()) {
+    opened_ = opening_.get();
   }
+  return opened_;
+}
+
+bool SoundService::Available() const {
+  return WaitUntilOpen() != Opened::None;
 }
 
 SoundService::~SoundService() {
-  if (open_) {
-    Mix_HaltChannel(-1);
-    Mix_CloseAudio();
+  const Opened opened = WaitUntilOpen();
+  if (opened == Opened::None) {
+    return;
+  }
+  Mix_HaltChannel(-1);
+  Mix_CloseAudio();
+  if (opened == Opened::Device) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  } else {
+    SDL_AudioQuit();
   }
 }
 

@@ -3,6 +3,7 @@
 // sound buffers loaded from wave files that play once on request.
 
 #include <filesystem>
+#include <future>
 #include <memory>
 #include <string>
 
@@ -11,18 +12,23 @@ namespace rallix {
 class SoundService {
  public:
   // Opens the default audio device with a small buffer, so a hit is heard the
-  // moment it happens. With no usable device the game plays on silently and
-  // says so once on stderr.
-  // `program` names the game in its one message.
+  // moment it happens, on a thread of its own so start-up does not wait for
+  // it. With no usable device the game plays on silently and says so once
+  // on stderr. `program` names the game in its one message.
   explicit SoundService(const std::string& program = "rallix");
   ~SoundService();
   SoundService(const SoundService&) = delete;
   SoundService& operator=(const SoundService&) = delete;
 
-  bool Available() const { return open_; }
+  // Waits for the device to be open, the first time.
+  bool Available() const;
 
  private:
-  bool open_ = false;
+  enum class Opened { None, Device, Silent };
+  Opened WaitUntilOpen() const;
+
+  mutable std::future<Opened> opening_;
+  mutable Opened opened_ = Opened::None;
 };
 
 class SoundBuffer {

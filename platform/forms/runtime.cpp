@@ -21,6 +21,25 @@ constexpr long long kVsyncEvidenceNanoseconds = 2'000'000;
 // window system's wait, so this is how late SIGINT or SIGTERM can be heard.
 constexpr Nanoseconds kLongestIdleWait = Milliseconds(100);
 
+// A click, a key, the window shown, exposed or resized, or the renderer
+// losing its textures. The pointer's moves are read only by a match, which
+// draws every pass anyway; device and audio notices change nothing shown.
+bool MayChangeTheScreen(Uint32 eventType) {
+  switch (eventType) {
+    case SDL_QUIT:
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+    case SDL_WINDOWEVENT:
+    case SDL_RENDER_TARGETS_RESET:
+    case SDL_RENDER_DEVICE_RESET:
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
 
 class FormsRuntime::SdlLibrary {
@@ -225,10 +244,7 @@ void FormsRuntime::FollowTopForm() {
 void FormsRuntime::PumpEvents() {
   SDL_Event event;
   while (SDL_PollEvent(&event) != 0) {
-    // Only the match reads the pointer's moves, and it draws every pass
-    // anyway; anything else may change what a screen shows (a click, a key,
-    // an exposed or resized window), so the screen is drawn again.
-    if (event.type != SDL_MOUSEMOTION) {
+    if (MayChangeTheScreen(event.type)) {
       needsDraw_ = true;
     }
     switch (event.type) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -20,15 +21,19 @@ using Pattern = std::unique_ptr<FcPattern, PatternFree>;
 
 // Faces to try for each family, best first. The first family of each list is
 // the one asked for; the rest are stand-ins of a similar spirit and weight.
-const std::vector<std::string>& Candidates(const std::string& family) {
+const std::map<std::string, std::vector<std::string>>& StandIns() {
   static const std::map<std::string, std::vector<std::string>> standIns = {
       {"Comic Sans MS", {"Comic Sans MS", "Comic Neue", "Comic Relief", "DejaVu Sans"}},
       {"Papyrus", {"Papyrus", "P052", "URW Palladio L", "DejaVu Serif", "DejaVu Sans"}},
       {"MS Sans Serif", {"MS Sans Serif", "DejaVu Sans", "Liberation Sans"}},
   };
+  return standIns;
+}
+
+const std::vector<std::string>& Candidates(const std::string& family) {
   static const std::vector<std::string> plain = {"DejaVu Sans"};
-  const auto it = standIns.find(family);
-  return it != standIns.end() ? it->second : plain;
+  const auto it = StandIns().find(family);
+  return it != StandIns().end() ? it->second : plain;
 }
 
 struct Match {
@@ -94,7 +99,10 @@ ResolvedFont Resolve(const std::string& family, bool bold) {
 }  // namespace
 
 ResolvedFont ResolveFont(const std::string& family, bool bold) {
+  // Start-up resolves the game's families on a second thread.
+  static std::mutex guard;
   static std::map<std::pair<std::string, bool>, ResolvedFont> cache;
+  const std::lock_guard lock(guard);
   const auto key = std::make_pair(family, bold);
   if (const auto it = cache.find(key); it != cache.end()) {
     return it->second;
@@ -102,6 +110,14 @@ ResolvedFont ResolveFont(const std::string& family, bool bold) {
   ResolvedFont resolved = Resolve(family, bold);
   cache.emplace(key, resolved);
   return resolved;
+}
+
+void ResolveTheGamesFonts() {
+  for (const auto& entry : StandIns()) {
+    for (const bool bold : {false, true}) {
+      ResolveFont(entry.first, bold);
+    }
+  }
 }
 
 int PointsToPixels(double points) {

@@ -22,8 +22,12 @@ struct ResolvedFont {
   bool isBoldFace = false;  // the file itself is a bold face (no synthetic bold needed)
 };
 
-// Resolves once per (family, bold) and remembers the answer.
+// Resolves once per (family, bold) and remembers the answer; safe to call
+// from any thread.
 ResolvedFont ResolveFont(const std::string& family, bool bold);
+// Resolves every family the screens use, bold and not, so the first screen
+// finds them ready: fontconfig's first look-up reads its whole cache.
+void ResolveTheGamesFonts();
 
 // Font sizes are given in points at the screens' 96 dots per inch.
 int PointsToPixels(double points);
