@@ -144,14 +144,14 @@ void RulesPass(benchmark::State& state) {
 }
 BENCHMARK(RulesPass);
 
-void FramePass(benchmark::State& state) {
-  MatchScreen screen = FirstEditionScreen();
+// Times passes of a rally drawn by `draw` each pass, as the frame loop does:
+// a pass that paused or ended the rally draws nothing.
+template <typename Draw>
+void TimeDrawnPasses(benchmark::State& state, Draw draw) {
   RallyPlayer player;
-  // As the frame loop does: a pass that paused or ended the rally draws nothing.
   const auto pass = [&] {
     if (player.Pass().end == PassEnd::Continue) {
-      const MatchRally& rally = player.Rally();
-      screen.DrawFrame(rally.BottomPaddle(), rally.TopPaddle(), rally.Ball());
+      draw(player.Rally());
     }
   };
   for (int i = 0; i < kWarmUpPasses; ++i) {
@@ -163,27 +163,22 @@ void FramePass(benchmark::State& state) {
   }
   counters.Report(state);
 }
+
+void FramePass(benchmark::State& state) {
+  MatchScreen screen = FirstEditionScreen();
+  TimeDrawnPasses(state, [&](const MatchRally& rally) {
+    screen.DrawFrame(rally.BottomPaddle(), rally.TopPaddle(), rally.Ball());
+  });
+}
 BENCHMARK(FramePass);
 
 // The same rally drawn the way a loop with SDL2 alone would: the whole field
 // every pass. FramePass is measured against this.
 void BareSdlFramePass(benchmark::State& state) {
   bench::BareRedraw frame(Rally::FieldWidth, Rally::FieldHeight);
-  RallyPlayer player;
-  const auto pass = [&] {
-    if (player.Pass().end == PassEnd::Continue) {
-      const MatchRally& rally = player.Rally();
-      frame.DrawFrame(rally.Ball().left, rally.Ball().top, rally.BottomPaddle().left);
-    }
-  };
-  for (int i = 0; i < kWarmUpPasses; ++i) {
-    pass();
-  }
-  const PassCounters counters(player);
-  for ([[maybe_unused]] auto _ : state) {
-    pass();
-  }
-  counters.Report(state);
+  TimeDrawnPasses(state, [&](const MatchRally& rally) {
+    frame.DrawFrame(rally.Ball().left, rally.Ball().top, rally.BottomPaddle().left);
+  });
 }
 BENCHMARK(BareSdlFramePass);
 

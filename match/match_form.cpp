@@ -42,7 +42,8 @@ void MatchForm::Form_Load() {
   screen_.emplace(options_.look, std::move(pictures));
   // Full screen takes the screen's size only at the first paint; until then
   // the field is shown black over the form's own colour.
-  SetScreenSurface(&screen_->FitTo(runtime_.Window().Width(), runtime_.Window().Height()));
+  SetScreenSurface(&screen_->FitTo(runtime_.Window().Width(), runtime_.Window().Height()),
+                   MatchScreen::kField);
   pointer_.Hide(options_.pointer);
 }
 
@@ -90,7 +91,8 @@ MatchPictures MatchForm::SetUpReplay() {
 
 void MatchForm::Form_Paint() {
   // Only now has a full-screen window taken the whole screen.
-  SetScreenSurface(&screen_->FitTo(runtime_.Window().Width(), runtime_.Window().Height()));
+  SetScreenSurface(&screen_->FitTo(runtime_.Window().Width(), runtime_.Window().Height()),
+                   MatchScreen::kField);
   StartFrameLoop();
 }
 

@@ -9,7 +9,6 @@
 namespace rallix {
 namespace {
 
-constexpr SurfaceRect kField{0, 0, Rally::FieldWidth, Rally::FieldHeight};
 constexpr Rect kBannerAt{Rally::BannerX, Rally::BannerY, Rally::BannerX + Rally::BannerWidth,
                          Rally::BannerY + Rally::BannerHeight};
 

@@ -16,6 +16,7 @@
 #include "match/match_pictures.h"
 #include "platform/video/display.h"
 #include "rules/pass.h"
+#include "rules/rally_rules.h"
 
 namespace rallix {
 
@@ -36,6 +37,9 @@ class MatchScreen {
   // The ending pass draws no frame: the banner for a win or a loss, if this
   // screen has banners, goes over the frame last drawn, which is shown again.
   void ShowEnding(PassEnd end);
+
+  // The only part of the primary ever drawn on; beyond it, it stays black.
+  static constexpr SurfaceRect kField{0, 0, Rally::FieldWidth, Rally::FieldHeight};
 
   const MatchPictures& Pictures() const { return pictures_; }
   // The ball as it was loaded, at its drawn size: which picture was chosen.

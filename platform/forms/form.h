@@ -65,7 +65,12 @@ class Form {
 
   // A surface shown at the window's top-left, under the controls: where a
   // match puts its frames. Null: none.
-  void SetScreenSurface(Surface* surface) { screenSurface_ = surface; }
+  // `shownPart`: the only part ever drawn on; the rest stays the form's
+  // colour, which the window shows without copying it. Whole: all of it.
+  void SetScreenSurface(Surface* surface, SurfaceRect shownPart = {}) {
+    screenSurface_ = surface;
+    screenPart_ = shownPart;
+  }
   // The order Tab walks the controls that take the focus; the first one that
   // can take it has it when the form loads.
   void SetTabOrder(std::vector<Control*> order);
@@ -82,6 +87,7 @@ class Form {
   bool loaded_ = false;
   bool paintPending_ = false;
   Surface* screenSurface_ = nullptr;
+  SurfaceRect screenPart_;
   std::vector<Control*> tabOrder_;
   Control* focused_ = nullptr;
 };

@@ -15,8 +15,6 @@ namespace rallix {
 namespace {
 
 constexpr Nanoseconds kFrameInterval{1'000'000'000 / FramePacer::kPassesPerSecond};
-// A present that returns this fast did not wait for the display: no vsync.
-constexpr long long kVsyncEvidenceNanoseconds = 2'000'000;
 // An idle screen still looks up this often: a stop signal does not wake the
 // window system's wait, so this is how late SIGINT or SIGTERM can be heard.
 constexpr Nanoseconds kLongestIdleWait = Milliseconds(100);
@@ -132,7 +130,7 @@ bool FormsRuntime::RunFrame() {
     top->Form_Paint();
     ApplyRequests();
   }
-  RecordPresent(window_->Present());
+  window_->Present();
   ++framesDrawn_;
   return !ended_;
 }
@@ -379,7 +377,7 @@ void FormsRuntime::DrawTop() {
     return;
   }
   if (top->screenSurface_ != nullptr) {
-    window_->DrawSurface(*top->screenSurface_, 0, 0);
+    window_->DrawSurface(*top->screenSurface_, top->screenPart_);
   }
   for (const Control* control : top->controls_.All()) {
     if (control->visible) {
@@ -391,10 +389,6 @@ void FormsRuntime::DrawTop() {
       control->PaintOverlay(*window_);
     }
   }
-}
-
-void FormsRuntime::RecordPresent(long long presentNanoseconds) {
-  presentAverage_ = (presentAverage_ * 7 + presentNanoseconds) / 8;
 }
 
 void FormsRuntime::WaitForFrameTime() {
@@ -412,12 +406,11 @@ void FormsRuntime::WaitForFrameTime() {
     framesPaced_ = 0;
     return;
   }
-  // With vsync the present already waited for the display; without it (a
-  // software renderer, a hidden window) the limiter holds the loop to 60.
-  const bool vsyncPaces = !headless_ && presentAverage_ > kVsyncEvidenceNanoseconds;
-  if (!vsyncPaces) {
-    clock_->SleepUntil(due);
-  }
+  // Held to the schedule whatever the display does. With vsync the present
+  // has already waited for the display and this sleep is short or none; a
+  // present that is merely slow (a software renderer filling a large
+  // screen) must not be taken for vsync and let the loop run flat out.
+  clock_->SleepUntil(due);
 }
 
 Picture FormsRuntime::Snapshot() {

@@ -99,7 +99,6 @@ class FormsRuntime {
   void DrawTop();
   void WaitForWork();
   void WaitForFrameTime();
-  void RecordPresent(long long presentNanoseconds);
   void FollowTopForm();
 
   std::string program_;
@@ -133,7 +132,6 @@ class FormsRuntime {
   Control* pressed_ = nullptr;
   Nanoseconds frameClockStart_{0};
   long long framesPaced_ = 0;
-  long long presentAverage_ = 0;
 };
 
 // Runs a program from its start-up form. Any failure, a run-time error or

@@ -234,12 +234,8 @@ void GameWindow::BeginFrame(Rgb background) {
   SDL_RenderClear(impl_->renderer);
 }
 
-long long GameWindow::Present() {
-  const Uint64 before = SDL_GetPerformanceCounter();
+void GameWindow::Present() {
   SDL_RenderPresent(impl_->renderer);
-  const Uint64 after = SDL_GetPerformanceCounter();
-  return static_cast<long long>((after - before) * 1'000'000'000ULL /
-                                SDL_GetPerformanceFrequency());
 }
 
 Picture GameWindow::ReadPixels() {
@@ -341,7 +337,7 @@ void GameWindow::DrawPicture(const Picture& picture, const SurfaceRect& box) {
   SDL_RenderCopy(impl_->renderer, it->second.texture.get(), nullptr, &to);
 }
 
-void GameWindow::DrawSurface(Surface& surface, int x, int y) {
+void GameWindow::DrawSurface(Surface& surface, const SurfaceRect& part) {
   SDL_Surface* native = surface.Native();
   auto it = impl_->surfaceTextures.find(&surface);
   const DirtyRegion changed = surface.TakeDirtyRegion();
@@ -373,8 +369,11 @@ void GameWindow::DrawSurface(Surface& surface, int x, int y) {
     detail::CheckSdl(status, kSource, "cannot update the screen texture");
   }
   it->second.lastUsedFrame = impl_->frame;
-  const SDL_Rect to{x, y, native->w, native->h};
-  SDL_RenderCopy(impl_->renderer, it->second.texture.get(), nullptr, &to);
+  // Only the part asked for is drawn: a full-screen match's surface is
+  // mostly black border, which clearing the frame has drawn already, and a
+  // software renderer pays for every pixel it copies.
+  const SDL_Rect shown = part.IsWhole() ? SDL_Rect{0, 0, native->w, native->h} : ToSdl(part);
+  SDL_RenderCopy(impl_->renderer, it->second.texture.get(), &shown, &shown);
 }
 
 }  // namespace rallix

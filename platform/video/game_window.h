@@ -37,9 +37,8 @@ class GameWindow final : public Painter {
   bool HasFocus() const;
 
   void BeginFrame(Rgb background);
-  // Shows the frame; returns how long the present call itself took in
-  // nanoseconds, which tells whether vsync is really pacing us.
-  long long Present();
+  // Shows the frame (waiting for the display, with vsync).
+  void Present();
   // The frame last drawn, read back from the renderer (for tests and checks).
   Picture ReadPixels();
   // Leaves full screen so an error report is seen on the desktop.
@@ -52,7 +51,7 @@ class GameWindow final : public Painter {
                 TextAlign align) override;
   int MeasureText(const std::string& text, const FontSpec& font) override;
   void DrawPicture(const Picture& picture, const SurfaceRect& box) override;
-  void DrawSurface(Surface& surface, int x, int y) override;
+  void DrawSurface(Surface& surface, const SurfaceRect& part) override;
 
  private:
   struct Impl;

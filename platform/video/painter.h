@@ -25,9 +25,10 @@ class Painter {
   // The width in pixels the text takes on one line.
   virtual int MeasureText(const std::string& text, const FontSpec& font) = 0;
   virtual void DrawPicture(const Picture& picture, const SurfaceRect& box) = 0;
-  // Shows a surface unscaled with its top-left at (x, y); only what changed
-  // since it was last shown is sent to the screen again.
-  virtual void DrawSurface(Surface& surface, int x, int y) = 0;
+  // Shows `part` of a surface (all of it when whole), unscaled, at the same
+  // place in the window; only what changed since it was last shown is sent
+  // to the screen again.
+  virtual void DrawSurface(Surface& surface, const SurfaceRect& part) = 0;
 };
 
 }  // namespace rallix

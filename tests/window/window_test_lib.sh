@@ -12,8 +12,10 @@
 # b.wav) and $shots. RALLIX_WINDOW_VERBOSE=1 also prints every check that had
 # to be retried.
 
-# The screen the windows are maximized on.
-readonly screenWidth=1280 screenHeight=800
+# The screen the windows are maximized on; a script may choose another size
+# before sourcing this file.
+: "${screenWidth:=1280}" "${screenHeight:=800}"
+readonly screenWidth screenHeight
 
 # Exits 77 (skipped) when a tool the test drives the screen with is missing.
 requireWindowTools() {
