@@ -9,7 +9,7 @@ CMAKE_FLAGS ?=
 PACKAGES := g++ make cmake pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev \
 	libfontconfig-dev fonts-comic-neue fonts-dejavu-core fonts-urw-base35 \
 	libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick openbox \
-	clang libclang-rt-14-dev
+	clang libclang-rt-14-dev libx11-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -50,8 +50,9 @@ test-sanitize:
 	$(MAKE) test BUILD=$(SANITIZE_BUILD) \
 	  CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=Debug -DRALLIX_SANITIZE=ON -DRALLIX_BUILD_BENCH=OFF"
 
+# Every figure beside the bare SDL2 floor it is measured against, in one run.
 bench: build
-	$(BUILD)/bench/frame_pass_bench
+	bench/run_bench.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)

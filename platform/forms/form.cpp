@@ -27,6 +27,14 @@ WindowHandle Form::hWnd() const {
   return WindowHandle{&runtime_.Devices()};
 }
 
+void Form::SetScreenSurface(Surface* surface, SurfaceRect shownPart) {
+  if (screenSurface_ != nullptr && screenSurface_ != surface) {
+    runtime_.Window().Forget(*screenSurface_);
+  }
+  screenSurface_ = surface;
+  screenPart_ = shownPart;
+}
+
 void Form::SetTabOrder(std::vector<Control*> order) {
   tabOrder_ = std::move(order);
   focused_ = nullptr;

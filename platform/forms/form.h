@@ -67,10 +67,8 @@ class Form {
   // match puts its frames. Null: none.
   // `shownPart`: the only part ever drawn on; the rest stays the form's
   // colour, which the window shows without copying it. Whole: all of it.
-  void SetScreenSurface(Surface* surface, SurfaceRect shownPart = {}) {
-    screenSurface_ = surface;
-    screenPart_ = shownPart;
-  }
+  // The window lets go of the surface it showed before.
+  void SetScreenSurface(Surface* surface, SurfaceRect shownPart = {});
   // The order Tab walks the controls that take the focus; the first one that
   // can take it has it when the form loads.
   void SetTabOrder(std::vector<Control*> order);

@@ -209,7 +209,7 @@ void FormsRuntime::UnloadForm(Form& form) {
   form.DestroyControls();
   form.loaded_ = false;
   form.paintPending_ = false;
-  form.screenSurface_ = nullptr;
+  form.SetScreenSurface(nullptr);
   std::erase(stack_, &form);
   std::erase(loaded_, &form);
   form.Form_Unload();

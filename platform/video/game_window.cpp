@@ -337,6 +337,14 @@ void GameWindow::DrawPicture(const Picture& picture, const SurfaceRect& box) {
   SDL_RenderCopy(impl_->renderer, it->second.texture.get(), nullptr, &to);
 }
 
+void GameWindow::Forget(const Surface& surface) {
+  impl_->surfaceTextures.erase(&surface);
+}
+
+std::size_t GameWindow::TextureCount() const {
+  return impl_->surfaceTextures.size() + impl_->pictureTextures.size() + impl_->texts.size();
+}
+
 void GameWindow::DrawSurface(Surface& surface, const SurfaceRect& part) {
   SDL_Surface* native = surface.Native();
   auto it = impl_->surfaceTextures.find(&surface);

@@ -3,6 +3,7 @@
 // form is on top (maximized, a normal window of the form's size, or the whole
 // screen), draws what the form's controls paint, and presents with vsync.
 
+#include <cstddef>
 #include <memory>
 #include <string>
 
@@ -52,6 +53,11 @@ class GameWindow final : public Painter {
   int MeasureText(const std::string& text, const FontSpec& font) override;
   void DrawPicture(const Picture& picture, const SurfaceRect& box) override;
   void DrawSurface(Surface& surface, const SurfaceRect& part) override;
+  // The surface will not be shown again: its copy on the graphics card goes
+  // now rather than after it has gone unused for a while.
+  void Forget(const Surface& surface);
+  // Textures held for surfaces, pictures and texts (for checks on growth).
+  std::size_t TextureCount() const;
 
  private:
   struct Impl;
