@@ -74,6 +74,12 @@ startDisplay
 # shellcheck disable=SC2086 # the entry's command is split as a desktop splits it
 startProgram env -u XDG_DATA_HOME HOME="$run" PATH="$sessionPath" $command
 waitFor 20 "the program's window" "a window titled Rallix" windowTitled Rallix
+# The desktop matches the window to its entry, and so to its icon, by class.
+wmClass=$(sed -n 's/^StartupWMClass=//p' "$entry")
+xdotool search --class "^$wmClass\$" 2>/dev/null | grep -qx "$window" ||
+  fail "the window's class" "$wmClass, as the entry's StartupWMClass says" \
+    "windows of that class: $(xdotool search --class "^$wmClass\$" 2>/dev/null | tr '\n' ' ')"
+echo "    window $window, class $wmClass"
 waitFor 10 "the picture menu" "a maximized window, the blue ball in Image1's box" menuShows menu
 echo "    $seen"
 convert "$shot" "$artifacts/menu.png"

@@ -6,6 +6,7 @@
 # Needs root (it installs the package) and refuses to touch a rallix package
 # that was installed before it started.
 set -euo pipefail
+[[ "$(id -u)" == 0 ]] || exec sudo --preserve-env bash "$0" "$@"
 cd "$(dirname "$0")/.."
 BUILD=${BUILD:-build}
 
