@@ -9,11 +9,14 @@ CMAKE_FLAGS ?=
 PACKAGES := g++ make cmake pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev \
 	libfontconfig-dev fonts-comic-neue fonts-dejavu-core fonts-urw-base35 \
 	libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick openbox \
-	clang libclang-rt-14-dev libx11-dev
+	clang libclang-rt-14-dev libx11-dev \
+	help2man dpkg-dev file lintian desktop-file-utils appstream
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run run-one test test-sanitize bench clean
+PREFIX ?= /usr/local
+
+.PHONY: all deps build run run-one test test-sanitize bench clean install package
 
 all: build
 
@@ -49,6 +52,15 @@ test: build
 test-sanitize:
 	$(MAKE) test BUILD=$(SANITIZE_BUILD) \
 	  CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=Debug -DRALLIX_SANITIZE=ON -DRALLIX_BUILD_BENCH=OFF"
+
+# The programs, the hit sound, desktop entries, icons, metainfo and manual
+# pages under PREFIX; the installed programs find the hit sound from anywhere.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package in $(BUILD)/, its dependencies read off the programs.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 # Every figure beside the bare SDL2 floor it is measured against, in one run.
 bench: build

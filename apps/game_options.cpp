@@ -22,6 +22,10 @@ GameOptions ParseGameOptions(std::span<const char* const> arguments) {
     const std::string_view argument = arguments[at];
     if (argument == "--help" || argument == "-h") {
       options.help = true;
+    } else if (argument == "--version") {
+      options.version = true;
+    } else if (argument == "--user-folder") {
+      options.userFolder = true;
     } else if (argument == "--record" && !options.recordFolder) {
       options.recordFolder = ValueOf(arguments, at);
     } else if (argument == "--replay" && !options.replayFile) {
@@ -39,23 +43,38 @@ GameOptions ParseGameOptions(std::span<const char* const> arguments) {
 }
 
 void PrintGameUsage(std::ostream& out, std::string_view program) {
-  out << "Usage: " << program << " [--record DIR | --replay FILE | --help]\n"
+  out << "Usage: " << program << " [--user-folder] [--record DIR | --replay FILE]\n"
+      << "   or: " << program << " --help | --version\n"
       << "\n"
-      << "With no option, " << program << " starts as usual.\n"
+      << "With no option, " << program << " starts as usual and keeps the settings and\n"
+      << "picture files its screens write in the working directory.\n"
       << "\n"
+      << "  --user-folder  keep those files in the player's own folder instead,\n"
+      << "                 $XDG_DATA_HOME/rallix (by default ~/.local/share/rallix),\n"
+      << "                 made on first start; the desktop menu entries use it\n"
       << "  --record DIR   keep a replay of every match played in the folder DIR (made\n"
       << "                 when missing), one file per match\n"
       << "  --replay FILE  play the match recorded in FILE in the window, with no live\n"
       << "                 input, print how it ended (win, loss or esc against the\n"
       << "                 computer; player1, player2 or esc between two players;\n"
       << "                 closed when it was closed first) and exit\n"
-      << "  --help         show this text\n"
+      << "  --help         show this text and exit\n"
+      << "  --version      show the version and exit\n"
       << "\n"
       << "The replay format is described by `rally-trace --help`, which traces a replay\n"
       << "pass by pass.\n"
       << "\n"
+      << "A pad SDL knows as a game controller steers with its left stick or D-pad;\n"
+      << "SDL_GAMECONTROLLERCONFIG_FILE may name a file of SDL mappings, one a line,\n"
+      << "for pads it does not know. Any other joystick steers with its first axis, or\n"
+      << "its first hat when it has no axis.\n"
+      << "\n"
       << "Exit status: 0 done; 1 a run-time error, or a replay that did not end as it\n"
       << "was recorded; 2 a bad option or a replay file that cannot be played.\n";
+}
+
+void PrintGameVersion(std::ostream& out, std::string_view program) {
+  out << program << " " << RALLIX_VERSION << "\n";
 }
 
 }  // namespace rallix

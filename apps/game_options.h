@@ -1,6 +1,7 @@
 #pragma once
 // What both programs take on their command line, and what they print for it.
-// With no option they play as they always did: nothing read, nothing recorded.
+// With no option they play as they always did: nothing read, nothing recorded,
+// every file the screens write in the working directory.
 
 #include <filesystem>
 #include <optional>
@@ -13,6 +14,11 @@ namespace rallix {
 
 struct GameOptions {
   bool help = false;
+  bool version = false;
+  // Keep the settings and picture files in the player's own folder (see
+  // user_folder.h) instead of the working directory: how the desktop entries
+  // start the games, since a desktop starts them in the home folder.
+  bool userFolder = false;
   // Keep a replay of every match played, in this folder.
   std::optional<std::filesystem::path> recordFolder;
   // Play this recorded match in the window, then say how it ended.
@@ -29,6 +35,8 @@ class UsageError : public std::runtime_error {
 GameOptions ParseGameOptions(std::span<const char* const> arguments);
 
 void PrintGameUsage(std::ostream& out, std::string_view program);
+// "rallix 0.4": the program and the game's version, as --version prints it.
+void PrintGameVersion(std::ostream& out, std::string_view program);
 
 // Exit statuses besides 0 (done) and 1 (a run-time error, or a replay that did
 // not play as it was recorded).

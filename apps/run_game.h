@@ -10,6 +10,7 @@
 
 #include "apps/game_options.h"
 #include "apps/start_up_warm_up.h"
+#include "apps/user_folder.h"
 #include "core/errors.h"
 #include "match/match_form.h"
 #include "platform/forms/runtime.h"
@@ -68,6 +69,20 @@ int RunGame(std::string_view program, int argc, char** argv) {
       PrintGameUsage(std::cout, program);
       return 0;
     }
+    if (options.version) {
+      PrintGameVersion(std::cout, program);
+      return 0;
+    }
+    if (options.userFolder) {
+      // The paths the player named stay where they were named.
+      if (options.recordFolder) {
+        options.recordFolder = std::filesystem::absolute(*options.recordFolder);
+      }
+      if (options.replayFile) {
+        options.replayFile = std::filesystem::absolute(*options.replayFile);
+      }
+      EnterUserFolder();
+    }
     // Both are checked before a window opens.
     if (options.replayFile) {
       replay = ReadReplayFile(*options.replayFile);
@@ -76,12 +91,16 @@ int RunGame(std::string_view program, int argc, char** argv) {
       recordings.emplace(*options.recordFolder, std::string(program));
     }
   } catch (const UsageError& error) {
-    std::cerr << program << ": " << error.what() << "\n\n";
-    PrintGameUsage(std::cerr, program);
+    std::cerr << program << ": " << error.what() << " (" << program
+              << " --help lists the options)\n";
     return kUsageStatus;
   } catch (const ReplayError& error) {
     std::cerr << program << ": " << error.what() << "\n";
     return kUsageStatus;
+  } catch (const std::exception& error) {
+    // The user folder could not be made or entered.
+    std::cerr << program << ": " << error.what() << "\n";
+    return 1;
   }
 
   try {

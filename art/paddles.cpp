@@ -30,10 +30,8 @@ struct PaddleFinish {
 
 // Signed distance from a point to the bar's outline, negative inside.
 float BarDistance(float x, float y) {
-  const float qx = std::abs(x - kWidth / 2.0F) - (kHalfLength - kCornerRadius);
-  const float qy = std::abs(y - kHeight / 2.0F) - (kHalfThickness - kCornerRadius);
-  const float outside = std::hypot(std::max(qx, 0.0F), std::max(qy, 0.0F));
-  return outside + std::min(std::max(qx, qy), 0.0F) - kCornerRadius;
+  return RoundedBoxDistance(x - kWidth / 2.0F, y - kHeight / 2.0F, kHalfLength, kHalfThickness,
+                            kCornerRadius);
 }
 
 // The surface normal: flat on the face, tipping outward across the bevel.

@@ -26,6 +26,14 @@ float CoverageFromSignedDistance(float signedDistance) {
   return Clamp01(0.5F - signedDistance);
 }
 
+float RoundedBoxDistance(float dx, float dy, float halfWidth, float halfHeight,
+                         float cornerRadius) {
+  const float qx = std::abs(dx) - (halfWidth - cornerRadius);
+  const float qy = std::abs(dy) - (halfHeight - cornerRadius);
+  const float outside = std::hypot(std::max(qx, 0.0F), std::max(qy, 0.0F));
+  return outside + std::min(std::max(qx, qy), 0.0F) - cornerRadius;
+}
+
 Rgb ToOpaquePixel(Colour colour) {
   return {ToChannel(colour.r), ToChannel(colour.g), ToChannel(colour.b)};
 }

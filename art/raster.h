@@ -36,6 +36,10 @@ float SmoothStep(float edge0, float edge1, float x);
 // outline (negative inside): a one-pixel ramp across the edge.
 float CoverageFromSignedDistance(float signedDistance);
 
+// Signed distance from a point, (dx, dy) from a box's centre, to the outline of
+// that box with its corners rounded by cornerRadius; negative inside.
+float RoundedBoxDistance(float dx, float dy, float halfWidth, float halfHeight, float cornerRadius);
+
 // For backgrounds: no transparency involved.
 Rgb ToOpaquePixel(Colour colour);
 

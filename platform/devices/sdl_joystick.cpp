@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "platform/devices/joystick_axis.h"
+#include "platform/devices/sdl_pad_state.h"
 
 namespace rallix {
 namespace {
@@ -20,9 +21,6 @@ constexpr std::int32_t kSubtypeGamepad = 4;
 constexpr std::int32_t kSubtypeWheel = 6;
 
 constexpr std::int32_t kDefaultRangeMaximum = 5000;
-// The classic record's "centred" point-of-view reading.
-constexpr std::int32_t kPointOfViewCentred = -1;
-constexpr std::uint8_t kPressed = 0x80;
 
 std::int32_t ClassicDeviceType(SDL_JoystickType type) {
   std::int32_t subtype = kSubtypeUnknown;
@@ -106,7 +104,7 @@ class SdlJoystickDevice final : public JoystickDevice {
   SdlJoystickDevice(std::weak_ptr<JoystickRegistry> registry, std::string identifier,
                     int deviceIndex)
       : registry_(std::move(registry)), identifier_(std::move(identifier)) {
-    lease_.emplace(deviceIndex);
+    lease_.emplace(deviceIndex, SDL_IsGameController(deviceIndex) == SDL_TRUE);
   }
 
   bool SetDeadZone(std::int32_t axisOffset, std::int32_t deadZone) override {
@@ -114,7 +112,7 @@ class SdlJoystickDevice final : public JoystickDevice {
     if (!axis || deadZone < 0 || deadZone > kJoyDeadZoneWhole) {
       return false;
     }
-    deadZones_[static_cast<std::size_t>(*axis)] = deadZone;
+    scale_.deadZones[static_cast<std::size_t>(*axis)] = deadZone;
     return true;
   }
 
@@ -122,8 +120,8 @@ class SdlJoystickDevice final : public JoystickDevice {
     if (minimum >= maximum) {
       return false;
     }
-    minimum_ = minimum;
-    maximum_ = maximum;
+    scale_.minimum = minimum;
+    scale_.maximum = maximum;
     return true;
   }
 
@@ -140,23 +138,10 @@ class SdlJoystickDevice final : public JoystickDevice {
     if (joystick == nullptr) {
       return false;
     }
-    JoyStateRecord state;
-    const int axes = SDL_JoystickNumAxes(joystick);
-    for (int axis = 0; axis < kJoyAxisCount; ++axis) {
-      JoyAxisField(state, axis) =
-          axis < axes ? MapJoyAxis(SDL_JoystickGetAxis(joystick, axis), minimum_, maximum_,
-                                   deadZones_[static_cast<std::size_t>(axis)])
-                      : JoyAxisCentre(minimum_, maximum_);
-    }
-    // Hats are not read yet: every point of view reads centred.
-    state.pointOfView.fill(kPointOfViewCentred);
-    const int buttons =
-        std::min(SDL_JoystickNumButtons(joystick), static_cast<int>(state.buttons.size()));
-    for (int button = 0; button < buttons; ++button) {
-      state.buttons[static_cast<std::size_t>(button)] =
-          SDL_JoystickGetButton(joystick, button) != 0 ? kPressed : 0;
-    }
-    out = state;
+    SDL_GameController* controller =
+        lease_->AsController() ? SDL_GameControllerFromInstanceID(lease_->InstanceId()) : nullptr;
+    out = controller != nullptr ? ReadGameControllerState(controller, scale_)
+                                : ReadJoystickState(joystick, scale_);
     return true;
   }
 
@@ -196,7 +181,7 @@ class SdlJoystickDevice final : public JoystickDevice {
     if (const std::optional<int> index = registry->DeviceIndexOf(identifier_)) {
       lease_.reset();
       try {
-        lease_.emplace(*index);
+        lease_.emplace(*index, SDL_IsGameController(*index) == SDL_TRUE);
         readsWithoutPad_ = 0;
       } catch (const RuntimeError&) {
         // Gone again before it could be opened: the next search tries again.
@@ -208,9 +193,7 @@ class SdlJoystickDevice final : public JoystickDevice {
   std::string identifier_;
   std::optional<SdlJoystickLease> lease_;
   unsigned readsWithoutPad_ = 0;
-  std::array<std::int32_t, kJoyAxisCount> deadZones_{};
-  std::int32_t minimum_ = 0;
-  std::int32_t maximum_ = kDefaultRangeMaximum;
+  AxisScale scale_{.minimum = 0, .maximum = kDefaultRangeMaximum, .deadZones = {}};
   bool acquired_ = false;
 };
 

@@ -14,6 +14,10 @@
 // device finds it again by its identifier (it takes its old rank back if no
 // other pad of its model took it meanwhile) and reads it again.
 //
+// Reading: a pad SDL knows as a game controller reads through SDL's mapping of
+// it, anything else as SDL numbers its axes, hats and buttons; see
+// sdl_pad_state.h.
+//
 // Type: the classic device-type number, low byte 4 (joystick class), second
 // byte the subtype from SDL_JoystickGetDeviceType:
 //   game controller, dance pad, arcade pad   4 gamepad       0x0404 = 1028

@@ -7,7 +7,7 @@
 namespace rallix {
 
 JoystickSubsystem::JoystickSubsystem() {
-  ready_ = SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0;
+  ready_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
   if (!ready_) {
     failure_ = SDL_GetError();
   }
@@ -15,13 +15,21 @@ JoystickSubsystem::JoystickSubsystem() {
 
 JoystickSubsystem::~JoystickSubsystem() {
   if (ready_) {
-    SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
   }
 }
 
-SdlJoystickLease::SdlJoystickLease(int deviceIndex) {
-  SDL_Joystick* joystick =
-      detail::CheckSdl(SDL_JoystickOpen(deviceIndex), "DeviceInputService", "cannot open joystick");
+SdlJoystickLease::SdlJoystickLease(int deviceIndex, bool asController)
+    : asController_(asController) {
+  SDL_Joystick* joystick = nullptr;
+  if (asController) {
+    SDL_GameController* controller = detail::CheckSdl(
+        SDL_GameControllerOpen(deviceIndex), "DeviceInputService", "cannot open game controller");
+    joystick = SDL_GameControllerGetJoystick(controller);
+  } else {
+    joystick = detail::CheckSdl(SDL_JoystickOpen(deviceIndex), "DeviceInputService",
+                                "cannot open joystick");
+  }
   instanceId_ = SDL_JoystickInstanceID(joystick);
   held_ = true;
 }
@@ -35,7 +43,13 @@ void SdlJoystickLease::Release() {
     return;
   }
   held_ = false;
-  if (SDL_Joystick* joystick = SDL_JoystickFromInstanceID(instanceId_); joystick != nullptr) {
+  if (asController_) {
+    if (SDL_GameController* controller = SDL_GameControllerFromInstanceID(instanceId_);
+        controller != nullptr) {
+      SDL_GameControllerClose(controller);
+    }
+  } else if (SDL_Joystick* joystick = SDL_JoystickFromInstanceID(instanceId_);
+             joystick != nullptr) {
     SDL_JoystickClose(joystick);
   }
 }

@@ -7,8 +7,10 @@
 
 namespace rallix {
 
-// Starts SDL's joystick subsystem (counted: every holder starts and stops its
-// own reference). Never throws: a machine without joystick support still plays
+// Starts SDL's game-controller subsystem, and with it the joystick one
+// (counted: every holder starts and stops its own reference). Starting it
+// loads SDL's mappings of known pads, and the player's own from the file
+// SDL_GAMECONTROLLERCONFIG_FILE names. Never throws: a machine without joystick support still plays
 // with the keyboard, so the failure is kept for whoever needs a joystick.
 class JoystickSubsystem {
  public:
@@ -33,21 +35,24 @@ class JoystickSubsystem {
 // SDL_JoystickFromInstanceID(InstanceId()) while Held().
 class SdlJoystickLease {
  public:
-  // Opens the joystick at this device index; SDL refuses: RuntimeError
-  // PlatformServiceFailed with SDL's message.
-  explicit SdlJoystickLease(int deviceIndex);
+  // Opens the joystick at this device index, as a game controller when
+  // asController (SDL reads it through its mapping then); SDL refuses:
+  // RuntimeError PlatformServiceFailed with SDL's message.
+  explicit SdlJoystickLease(int deviceIndex, bool asController = false);
   ~SdlJoystickLease();
   SdlJoystickLease(const SdlJoystickLease&) = delete;
   SdlJoystickLease& operator=(const SdlJoystickLease&) = delete;
 
   std::int32_t InstanceId() const { return instanceId_; }
   bool Held() const { return held_; }
+  bool AsController() const { return asController_; }
   // Gives the reference back early; the destructor then does nothing.
   void Release();
 
  private:
   std::int32_t instanceId_ = -1;
   bool held_ = false;
+  bool asController_ = false;
 };
 
 }  // namespace rallix

@@ -91,6 +91,18 @@ TEST_F(SinglePlayerJoystick, ThePadAloneSteersWhenTheKeyboardIsOff) {
   EXPECT_EQ(match.Rally().PlayerRect.left, restingAt);
 }
 
+TEST_F(SinglePlayerJoystick, APadWithOnlyADPadSteers) {
+  VirtualJoystick pad("Rallix Test Hat Pad", 0, 4, 0x1209, 0x0061, VirtualJoystickKind::Unknown, 1);
+  StartWithPadOnly("Rallix Test Hat Pad", 3);
+  pad.SetHat(0, kHatRight);
+  ASSERT_TRUE(headless.RunUntil([&] { return match.Rally().PlayerRect.left > 161; }, 200));
+  pad.SetHat(0, kHatLeft);
+  ASSERT_TRUE(headless.RunUntil([&] { return match.JoyX() == 0; }, 200));
+  const std::int32_t turnedAt = match.Rally().PlayerRect.left;
+  RunOnePass();
+  EXPECT_EQ(match.Rally().PlayerRect.left, turnedAt - 4);
+}
+
 // Unplugged, the pad's last reading stands; plugged back in, it is found again
 // by its identifier within a second and steers again, even with the keyboard
 // off, when nothing else could.

@@ -11,6 +11,8 @@ constexpr const char* kSource = "VirtualJoystick";
 
 static_assert(static_cast<int>(VirtualJoystickKind::Gamepad) == SDL_JOYSTICK_TYPE_GAMECONTROLLER);
 static_assert(static_cast<int>(VirtualJoystickKind::Throttle) == SDL_JOYSTICK_TYPE_THROTTLE);
+static_assert(kHatUp == SDL_HAT_UP && kHatRight == SDL_HAT_RIGHT && kHatDown == SDL_HAT_DOWN &&
+              kHatLeft == SDL_HAT_LEFT);
 
 // The device index SDL gives the device now: indexes shift as others come and
 // go, the instance id does not.
@@ -24,10 +26,20 @@ int DeviceIndexOf(std::int32_t instanceId) {
   return -1;
 }
 
+// The device, to be set; detached: RuntimeError naming the call.
+SDL_Joystick* OpenOrThrow(bool attached, std::int32_t instanceId, const char* call) {
+  SDL_Joystick* joystick = attached ? SDL_JoystickFromInstanceID(instanceId) : nullptr;
+  if (joystick == nullptr) {
+    throw RuntimeError(ErrorNumber::PlatformServiceFailed, kSource,
+                       std::string(call) + " after Detach");
+  }
+  return joystick;
+}
+
 }  // namespace
 
 VirtualJoystick::VirtualJoystick(std::string name, int axes, int buttons, std::uint16_t vendor,
-                                 std::uint16_t product, VirtualJoystickKind kind)
+                                 std::uint16_t product, VirtualJoystickKind kind, int hats)
     : name_(std::move(name)) {
   if (!subsystem_.Ready()) {
     throw RuntimeError(ErrorNumber::PlatformServiceFailed, kSource,
@@ -38,6 +50,7 @@ VirtualJoystick::VirtualJoystick(std::string name, int axes, int buttons, std::u
   desc.type = static_cast<Uint16>(kind);
   desc.naxes = static_cast<Uint16>(axes);
   desc.nbuttons = static_cast<Uint16>(buttons);
+  desc.nhats = static_cast<Uint16>(hats);
   desc.vendor_id = vendor;
   desc.product_id = product;
   desc.name = name_.c_str();
@@ -59,21 +72,21 @@ VirtualJoystick::~VirtualJoystick() {
 }
 
 void VirtualJoystick::SetAxis(int axis, std::int16_t value) {
-  SDL_Joystick* joystick = attached_ ? SDL_JoystickFromInstanceID(instanceId_) : nullptr;
-  if (joystick == nullptr) {
-    throw RuntimeError(ErrorNumber::PlatformServiceFailed, kSource, "SetAxis after Detach");
-  }
+  SDL_Joystick* joystick = OpenOrThrow(attached_, instanceId_, "SetAxis");
   detail::CheckSdl(SDL_JoystickSetVirtualAxis(joystick, axis, value), kSource,
                    "cannot set axis " + std::to_string(axis));
 }
 
 void VirtualJoystick::SetButton(int button, bool pressed) {
-  SDL_Joystick* joystick = attached_ ? SDL_JoystickFromInstanceID(instanceId_) : nullptr;
-  if (joystick == nullptr) {
-    throw RuntimeError(ErrorNumber::PlatformServiceFailed, kSource, "SetButton after Detach");
-  }
+  SDL_Joystick* joystick = OpenOrThrow(attached_, instanceId_, "SetButton");
   detail::CheckSdl(SDL_JoystickSetVirtualButton(joystick, button, pressed ? SDL_PRESSED : 0),
                    kSource, "cannot set button " + std::to_string(button));
+}
+
+void VirtualJoystick::SetHat(int hat, std::uint8_t position) {
+  SDL_Joystick* joystick = OpenOrThrow(attached_, instanceId_, "SetHat");
+  detail::CheckSdl(SDL_JoystickSetVirtualHat(joystick, hat, position), kSource,
+                   "cannot set hat " + std::to_string(hat));
 }
 
 void VirtualJoystick::Detach() {

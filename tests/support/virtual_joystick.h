@@ -26,15 +26,27 @@ enum class VirtualJoystickKind {
   Throttle,
 };
 
+// A hat's positions, as SDL numbers them; diagonals are two ORed together.
+enum VirtualHat : std::uint8_t {
+  kHatCentred = 0,
+  kHatUp = 1,
+  kHatRight = 2,
+  kHatDown = 4,
+  kHatLeft = 8,
+};
+
 class VirtualJoystick {
  public:
   // Plugs the device in (starting SDL's joystick subsystem if need be); SDL
   // refuses: RuntimeError PlatformServiceFailed with SDL's message. Devices
   // with the same name, vendor, product and kind share one SDL GUID, as two
-  // pads of the same model do.
+  // pads of the same model do. The default kind is a joystick SDL knows
+  // nothing of, read as SDL numbers its controls: SDL makes up a game-
+  // controller mapping for a virtual device of the Gamepad kind, and for a
+  // real pad it has in its database.
   VirtualJoystick(std::string name, int axes, int buttons, std::uint16_t vendor = 0x1209,
                   std::uint16_t product = 0x0001,
-                  VirtualJoystickKind kind = VirtualJoystickKind::Gamepad);
+                  VirtualJoystickKind kind = VirtualJoystickKind::Unknown, int hats = 0);
   ~VirtualJoystick();
   VirtualJoystick(const VirtualJoystick&) = delete;
   VirtualJoystick& operator=(const VirtualJoystick&) = delete;
@@ -43,6 +55,7 @@ class VirtualJoystick {
   // or a call after Detach: RuntimeError PlatformServiceFailed.
   void SetAxis(int axis, std::int16_t value);
   void SetButton(int button, bool pressed);
+  void SetHat(int hat, std::uint8_t position);
   // Unplugs it; a second call does nothing.
   void Detach();
 
