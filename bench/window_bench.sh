@@ -5,9 +5,9 @@
 #     and for a bare SDL2 window drawing one line of text (medians of rounds
 #     taken in turn, so a busy machine weighs on all of them alike);
 #   - share of a core and resident memory of the picture menu, the main menu,
-#     a settings screen and a match, beside a bare SDL2 loop in a window of
-#     the same shape: only pumping events for the screens, redrawing the
-#     whole field sixty times a second for the match.
+#     both settings screens and a full-screen match, beside a bare SDL2 loop
+#     in a window of the same shape: only pumping events for the screens,
+#     redrawing the whole field sixty times a second for the match.
 # Figures only: nothing here passes or fails on time.
 #
 #   window_bench.sh BUILD_DIR [ROUNDS]
@@ -30,8 +30,9 @@ requireWindowTools
 
 # The picture menu's title, where the bare window writes its line too.
 readonly titlePatch=(472 48 257 97)
-# The main menu's "Single Play" and the single-player screen's START GAME.
-readonly singlePlayAt=(396 252) startGameAt=(200 468)
+# The main menu's "Single Play" and "Multiplayer", and the single-player
+# screen's START GAME.
+readonly singlePlayAt=(396 252) multiplayerAt=(400 308) startGameAt=(200 468)
 readonly sampleSeconds=3
 font=$(fc-match -f '%{file}' 'Comic Neue:bold')
 
@@ -125,12 +126,20 @@ windowTitled Form1 && readClientArea || fail "the main menu" "a window titled Fo
 record "main menu" "${others[-1]}"
 clickClient "${singlePlayAt[@]}"
 sleep 1
-record "settings screen" "${others[-1]}"
+record "one-player screen" "${others[-1]}"
 # The slowest ball, so the rally outlasts the sample.
 xdotool key Down
 clickClient "${startGameAt[@]}"
 sleep 0.3
 record "match" "${others[-1]}"
+stopOthers
+
+launch ./rallix
+sleep 2.5
+windowTitled Form1 && readClientArea || fail "the main menu" "a window titled Form1" "$seen"
+clickClient "${multiplayerAt[@]}"
+sleep 1
+record "two-player screen" "${others[-1]}"
 stopOthers
 
 # --- the report ------------------------------------------------------------------
@@ -148,12 +157,12 @@ for name in bare rallix-one rallix; do
 done
 echo
 echo "Share of one core and resident memory (${sampleSeconds} s each)"
-printf '  %-16s %7s %8s   %-12s %9s %9s\n' state cpu% rss-MB floor "cpu ratio" "rss ratio"
-for pair in "picture menu:bare idle" "main menu:bare idle" "settings screen:bare idle" \
-  "match:bare redraw"; do
+printf '  %-18s %7s %8s   %-12s %9s %9s\n' state cpu% rss-MB floor "cpu ratio" "rss ratio"
+for pair in "picture menu:bare idle" "main menu:bare idle" "one-player screen:bare idle" \
+  "two-player screen:bare idle" "match:bare redraw"; do
   name=${pair%%:*} floor=${pair#*:}
-  printf '  %-16s %7s %8s   %-12s %9s %9s\n' "$name" "${cpu[$name]}" "${rss[$name]}" "$floor" \
+  printf '  %-18s %7s %8s   %-12s %9s %9s\n' "$name" "${cpu[$name]}" "${rss[$name]}" "$floor" \
     "$(ratio "${cpu[$name]}" "${cpu[$floor]}")" "$(ratio "${rss[$name]}" "${rss[$floor]}")"
 done
-printf '  %-16s %7s %8s\n' "bare idle" "${cpu[bare idle]}" "${rss[bare idle]}"
-printf '  %-16s %7s %8s\n' "bare redraw" "${cpu[bare redraw]}" "${rss[bare redraw]}"
+printf '  %-18s %7s %8s\n' "bare idle" "${cpu[bare idle]}" "${rss[bare idle]}"
+printf '  %-18s %7s %8s\n' "bare redraw" "${cpu[bare redraw]}" "${rss[bare redraw]}"

@@ -50,7 +50,8 @@ class FormsRuntime::SdlLibrary {
     // SDL would turn SIGINT and SIGTERM into a window close, which closes only
     // the form on top; the runtime ends the whole program on them instead.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    detail::CheckSdl(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER), "Runtime",
+    // No SDL timers: our own clock paces everything, and they would start a thread.
+    detail::CheckSdl(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS), "Runtime",
                      "cannot start SDL");
   }
   ~SdlLibrary() { SDL_Quit(); }
