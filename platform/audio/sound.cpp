@@ -48,24 +48,32 @@ SoundService::SoundService(const std::string& program)
     // Finding a device can take a tenth of a second (drivers tried in turn,
     // a sound server that is not there): the window opens meanwhile.
     : opening_(std::async(std::launch::async, [program] {
-        if (TryOpenDevice()) {
-          return Opened::Device;
-        }
-        const std::string reason = SDL_GetError();
-        // A machine with no sound card still has the dummy driver; a silent
-        // device keeps every timing the same as with sound. Asked for by
-        // name, so no hint is set while the main thread may read hints.
-        Opened opened = Opened::None;
-        if (SDL_AudioInit("dummy") == 0) {
-          if (Mix_OpenAudio(kFrequency, AUDIO_S16SYS, kChannels, kBufferFrames) == 0) {
-            opened = Opened::Silent;
-          } else {
-            SDL_AudioQuit();
-          }
-        }
-        std::cerr << program << ": no audio device (" << reason << "); playing without sound\n";
+        const Opened opened = OpenSomeDevice(program);
+        // SDL keeps a thread's error text until the thread says it is done;
+        // a thread SDL did not start must say so itself.
+        SDL_TLSCleanup();
         return opened;
       })) {}
+
+SoundService::Opened SoundService::OpenSomeDevice(const std::string& program) {
+  if (TryOpenDevice()) {
+    return Opened::Device;
+  }
+  const std::string reason = SDL_GetError();
+  // A machine with no sound card still has the dummy driver; a silent device
+  // keeps every timing the same as with sound. Asked for by name, so no hint
+  // is set while the main thread may be reading hints.
+  Opened opened = Opened::None;
+  if (SDL_AudioInit("dummy") == 0) {
+    if (Mix_OpenAudio(kFrequency, AUDIO_S16SYS, kChannels, kBufferFrames) == 0) {
+      opened = Opened::Silent;
+    } else {
+      SDL_AudioQuit();
+    }
+  }
+  std::cerr << program << ": no audio device (" << reason << "); playing without sound\n";
+  return opened;
+}
 
 SoundService::Opened SoundService::WaitUntilOpen() const {
   if (opening_.valid()) {

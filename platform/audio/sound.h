@@ -25,6 +25,7 @@ class SoundService {
 
  private:
   enum class Opened { None, Device, Silent };
+  static Opened OpenSomeDevice(const std::string& program);
   Opened WaitUntilOpen() const;
 
   mutable std::future<Opened> opening_;
