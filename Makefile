@@ -62,7 +62,7 @@ clean:
 WEB_BUILD ?= build-web
 WEB_PORT ?= 8080
 
-.PHONY: web run-web test-web
+.PHONY: web run-web test-web clean-web
 
 web test-web run-web: export NODE_PATH := /usr/share/nodejs
 
@@ -82,3 +82,8 @@ run-web: web
 # Each page in headless Chromium: menu, a match, a key, Esc, the saved file.
 test-web: web
 	ctest --test-dir $(WEB_BUILD) --output-on-failure -L web
+
+
+clean: clean-web
+clean-web:
+	rm -rf $(WEB_BUILD)

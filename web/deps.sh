@@ -46,12 +46,19 @@ if [ -n "$missing" ] || [ "$added_src" = 1 ]; then
 fi
 
 # --- the four libraries, from source --------------------------------------
-source_version() { apt-cache showsrc "$1" | awk '/^Version:/ {print $2}' | sort -V | tail -1; }
+source_version() { apt-cache showsrc "$1" 2>/dev/null | awk '/^Version:/ {print $2}' | sort -V | tail -1; }
+# A deb-src entry whose lists were never fetched knows no source yet.
+if [ -z "$(source_version libsdl2)" ]; then
+  $SUDO apt-get update -qq
+fi
 EMCC_VERSION=$(dpkg-query -W -f='${Version}' emscripten)
 V_SDL=$(source_version libsdl2)
 V_FT=$(source_version freetype)
 V_TTF=$(source_version libsdl2-ttf)
 V_MIX=$(source_version libsdl2-mixer)
+for v in "$V_SDL" "$V_FT" "$V_TTF" "$V_MIX"; do
+  [ -n "$v" ] || { log "apt knows no source package for SDL2, freetype, SDL2_ttf or SDL2_mixer"; exit 1; }
+done
 KEY=$(echo "emscripten-$EMCC_VERSION sdl2-$V_SDL freetype-$V_FT ttf-$V_TTF mixer-$V_MIX" | sed 's/ /_/g; s/[~:+]/-/g')
 PREFIX="$CACHE/$KEY"
 
