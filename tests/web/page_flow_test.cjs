@@ -68,7 +68,7 @@ async function until(what, check, timeout = SLOW) {
     if (Date.now() > deadline) {
       throw new Error(`timed out waiting for ${what}`);
     }
-    await new Promise((r) => setTimeout(r, 200));
+    await new Promise((r) => setTimeout(r, 100));
   }
 }
 
@@ -191,13 +191,13 @@ async function main() {
       await until('the wait screen', async () => (await canvasSize(page)).width === WAIT_SCREEN.width);
       await until('the match', async () => (await canvasSize(page)).width === stage.width);
     }
-    await new Promise((r) => setTimeout(r, 300));
     console.log('match started');
 
-    // A held Right arrow moves the player's paddle right.
+    // A held Right arrow moves the player's paddle right. (Soon: a fast
+    // ball can end the first edition's rally in a second and a half.)
     const before = await shot(page);
     await page.keyboard.down('ArrowRight');
-    await new Promise((r) => setTimeout(r, 700));
+    await new Promise((r) => setTimeout(r, 500));
     const after = await shot(page);
     await page.keyboard.up('ArrowRight');
     const moved = await changedColumns(page, before, after);
