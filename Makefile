@@ -68,3 +68,35 @@ bench: build
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)
+
+# The browser build: both programs as pages in $(WEB_BUILD), on SDL2 and
+# friends that web/deps.sh builds from Debian's sources once per machine,
+# outside this tree. emcc needs Debian's node modules whichever node runs it.
+WEB_BUILD ?= build-web
+WEB_PORT ?= 8080
+
+.PHONY: web run-web test-web clean-web
+
+web test-web run-web: export NODE_PATH := /usr/share/nodejs
+
+web: deps
+	@mkdir -p $(WEB_BUILD) && prefix=$$(JOBS=$(JOBS) bash web/deps.sh) && prefix=$$(echo "$$prefix" | tail -1) && \
+	  emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release \
+	    -DRALLIX_WEB_PREFIX="$$prefix" >$(WEB_BUILD)/configure.log 2>&1 || \
+	  { cat $(WEB_BUILD)/configure.log; exit 1; }
+	cmake --build $(WEB_BUILD) -j $(JOBS)
+
+run-web: web
+	@echo "Serving $(WEB_BUILD) on 127.0.0.1; Ctrl-C stops it. Open:"
+	@echo "  http://127.0.0.1:$(WEB_PORT)/rallix.html      (the full game)"
+	@echo "  http://127.0.0.1:$(WEB_PORT)/rallix-one.html  (the first edition)"
+	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(WEB_BUILD)
+
+# Each page in headless Chromium: menu, a match, a key, Esc, the saved file.
+test-web: web
+	ctest --test-dir $(WEB_BUILD) --output-on-failure -L web
+
+
+clean: clean-web
+clean-web:
+	rm -rf $(WEB_BUILD)

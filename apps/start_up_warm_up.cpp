@@ -6,7 +6,7 @@
 namespace rallix {
 
 StartUpWarmUp::StartUpWarmUp()
-    : worker_([] {
+    : work_([] {
         // Each picture is made once, whichever thread asks first; the other
         // waits for it rather than drawing it again.
         for (const art::NamedPicture& named : art::Catalogue()) {

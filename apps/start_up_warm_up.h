@@ -1,20 +1,18 @@
 #pragma once
 // Start-up work that needs no window: drawing the artwork and finding the
-// fonts. Done on a second thread while SDL opens the window, the first screen
-// finds both ready instead of doing them in turn before its first frame.
+// fonts. Done beside the main thread while SDL opens the window, the first
+// screen finds both ready instead of doing them in turn before its first frame.
 
-#include <thread>
+#include "platform/forms/side_work.h"
 
 namespace rallix {
 
 class StartUpWarmUp {
  public:
   StartUpWarmUp();
-  // Waits for the work to finish; it takes a fraction of the window's start.
-  ~StartUpWarmUp() = default;
 
  private:
-  std::jthread worker_;
+  SideWork work_;
 };
 
 }  // namespace rallix

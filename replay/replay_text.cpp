@@ -10,6 +10,7 @@
 
 #include "art/catalogue.h"
 #include "platform/files/sequential_file.h"
+#include "replay/float_text.h"
 
 namespace rallix {
 namespace {
@@ -24,6 +25,10 @@ template <typename Number>
 bool ParseNumber(std::string_view text, Number& value) {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   return error == std::errc{} && end == text.data() + text.size();
+}
+
+bool ParseNumber(std::string_view text, float& value) {
+  return ParseFloat(text, value);
 }
 
 class ReplayReader {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/files/sequential_file.h"
+#include "replay/float_text.h"
 #include "replay/replay_text.h"
 
 namespace rallix {
@@ -66,9 +67,7 @@ std::string PixelsHex(const Picture& picture) {
 }
 
 std::string FormatMouse(float mouseX) {
-  char text[32];
-  const auto [end, error] = std::to_chars(text, text + sizeof text, mouseX);
-  return std::string(text, error == std::errc{} ? end : text);
+  return FormatFloat(mouseX);
 }
 
 }  // namespace

@@ -16,6 +16,12 @@ constexpr const char* kSource = "SoundBuffer";
 constexpr int kFrequency = 44100;
 constexpr int kChannels = 2;
 constexpr int kBufferFrames = 1024;  // about 23 ms: the hit is heard with the hit
+#ifdef __EMSCRIPTEN__
+// A page has no second thread: the device opens when the first sound loads.
+constexpr bool kOpenBeside = false;
+#else
+constexpr bool kOpenBeside = true;
+#endif
 
 // The machine's own device, through whichever driver SDL finds working.
 bool TryOpenDevice() {
@@ -47,11 +53,13 @@ struct SoundBuffer::Chunk {
 SoundService::SoundService(const std::string& program)
     // Finding a device can take a tenth of a second (drivers tried in turn,
     // a sound server that is not there): the window opens meanwhile.
-    : opening_(std::async(std::launch::async, [program] {
+    : opening_(std::async(kOpenBeside ? std::launch::async : std::launch::deferred, [program] {
         const Opened opened = OpenSomeDevice(program);
-        // SDL keeps a thread's error text until the thread says it is done;
-        // a thread SDL did not start must say so itself.
-        SDL_TLSCleanup();
+        if (kOpenBeside) {
+          // SDL keeps a thread's error text until the thread says it is done;
+          // a thread SDL did not start must say so itself.
+          SDL_TLSCleanup();
+        }
         return opened;
       })) {}
 

@@ -30,6 +30,11 @@ int WholeMillisecondsUntil(Nanoseconds from, Nanoseconds to) {
 }  // namespace
 
 void WaitForEventOrDeadline(Clock& clock, Nanoseconds deadline, bool waitInSdl) {
+#ifdef __EMSCRIPTEN__
+  // A page never waits: its frame callback comes back when the browser is
+  // ready, and a frame with nothing to do simply draws nothing.
+  return;
+#endif
   if (EventWaiting()) {
     return;
   }

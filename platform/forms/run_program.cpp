@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/error_numbers.h"
+#include "platform/forms/failure_report.h"
 #include "platform/forms/runtime.h"
 #include "platform/forms/stop_signals.h"
 
@@ -29,10 +30,9 @@ int ReportFailure(FormsRuntime& runtime, int number, const std::string& source,
 
 }  // namespace
 
-int RunProgram(FormsRuntime& runtime, Form& startup) {
+int RunReportingFailures(FormsRuntime& runtime, const std::function<int()>& step) {
   try {
-    runtime.Run(startup);
-    return runtime.StoppedBySignal() != 0 ? ExitStatusForSignal(runtime.StoppedBySignal()) : 0;
+    return step();
   } catch (const RuntimeError& error) {
     return ReportFailure(runtime, error.Number(), error.Source(), error.Description());
   } catch (const std::bad_alloc&) {
@@ -46,5 +46,16 @@ int RunProgram(FormsRuntime& runtime, Form& startup) {
     return ReportFailure(runtime, ErrorNumber::InternalError, "Runtime", "Internal error");
   }
 }
+
+// In a browser the page's frame callback runs the loop instead
+// (browser_main_loop.cpp).
+#ifndef __EMSCRIPTEN__
+int RunProgram(FormsRuntime& runtime, Form& startup) {
+  return RunReportingFailures(runtime, [&runtime, &startup] {
+    runtime.Run(startup);
+    return runtime.StoppedBySignal() != 0 ? ExitStatusForSignal(runtime.StoppedBySignal()) : 0;
+  });
+}
+#endif
 
 }  // namespace rallix

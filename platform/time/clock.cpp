@@ -10,6 +10,12 @@ Nanoseconds SteadyClock::Now() const {
 }
 
 void SteadyClock::SleepUntil(Nanoseconds deadline) {
+#ifdef __EMSCRIPTEN__
+  // A web page cannot sleep, only spin; the browser calls each frame when
+  // the display wants it, and that paces the loop.
+  static_cast<void>(deadline);
+  return;
+#endif
   constexpr Nanoseconds spinMargin = std::chrono::microseconds(500);
   const Nanoseconds now = Now();
   if (deadline - now > spinMargin) {

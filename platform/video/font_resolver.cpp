@@ -2,7 +2,6 @@
 
 #include <fontconfig/fontconfig.h>
 
-#include <cmath>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -10,6 +9,7 @@
 #include <vector>
 
 #include "core/errors.h"
+#include "platform/video/font_stand_ins.h"
 
 namespace rallix {
 namespace {
@@ -18,23 +18,6 @@ struct PatternFree {
   void operator()(FcPattern* p) const { FcPatternDestroy(p); }
 };
 using Pattern = std::unique_ptr<FcPattern, PatternFree>;
-
-// Faces to try for each family, best first. The first family of each list is
-// the one asked for; the rest are stand-ins of a similar spirit and weight.
-const std::map<std::string, std::vector<std::string>>& StandIns() {
-  static const std::map<std::string, std::vector<std::string>> standIns = {
-      {"Comic Sans MS", {"Comic Sans MS", "Comic Neue", "Comic Relief", "DejaVu Sans"}},
-      {"Papyrus", {"Papyrus", "P052", "URW Palladio L", "DejaVu Serif", "DejaVu Sans"}},
-      {"MS Sans Serif", {"MS Sans Serif", "DejaVu Sans", "Liberation Sans"}},
-  };
-  return standIns;
-}
-
-const std::vector<std::string>& Candidates(const std::string& family) {
-  static const std::vector<std::string> plain = {"DejaVu Sans"};
-  const auto it = StandIns().find(family);
-  return it != StandIns().end() ? it->second : plain;
-}
 
 struct Match {
   std::string file;
@@ -70,7 +53,7 @@ ResolvedFont Resolve(const std::string& family, bool bold) {
   if (!FcInit()) {
     throw RuntimeError(ErrorNumber::PlatformServiceFailed, "Fonts", "fontconfig cannot start");
   }
-  const auto& candidates = Candidates(family);
+  const auto& candidates = FontCandidates(family);
   Match first;
   bool haveFirst = false;
   for (const std::string& candidate : candidates) {
@@ -110,18 +93,6 @@ ResolvedFont ResolveFont(const std::string& family, bool bold) {
   ResolvedFont resolved = Resolve(family, bold);
   cache.emplace(key, resolved);
   return resolved;
-}
-
-void ResolveTheGamesFonts() {
-  for (const auto& entry : StandIns()) {
-    for (const bool bold : {false, true}) {
-      ResolveFont(entry.first, bold);
-    }
-  }
-}
-
-int PointsToPixels(double points) {
-  return static_cast<int>(std::lround(points * 96.0 / 72.0));
 }
 
 }  // namespace rallix

@@ -12,6 +12,9 @@
 #include <unordered_map>
 
 #include "platform/detail/sdl_error.h"
+#ifdef __EMSCRIPTEN__
+#include "platform/video/web_page.h"
+#endif
 
 namespace rallix {
 namespace {
@@ -167,6 +170,12 @@ GameWindow::~GameWindow() = default;
 
 void GameWindow::TakeShape(const WindowShape& shape) {
   SDL_Window* w = impl_->window;
+#ifdef __EMSCRIPTEN__
+  // A page has no window manager, and full screen only after a gesture.
+  TakeShapeInPage(w, shape);
+  impl_->shape = shape;
+  return;
+#endif
   SDL_SetWindowTitle(w, shape.caption.c_str());
   if (shape.state == WindowState::FullScreen) {
     // The desktop's own mode: the display mode is never changed.
@@ -259,6 +268,10 @@ void GameWindow::GiveBackDisplay() {
 }
 
 void GameWindow::ShowMessage(const std::string& title, const std::string& text) {
+#ifdef __EMSCRIPTEN__
+  ShowNoticeOnPage(title, text, /*failure=*/true);
+  return;
+#endif
   if (impl_->dummyVideo) {
     return;  // nobody could see it; stderr has the report
   }
