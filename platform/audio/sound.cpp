@@ -17,7 +17,8 @@ constexpr int kFrequency = 44100;
 constexpr int kChannels = 2;
 constexpr int kBufferFrames = 1024;  // about 23 ms: the hit is heard with the hit
 #ifdef __EMSCRIPTEN__
-// A page has no second thread: the device opens when the first sound loads.
+// A page has no second thread: the device opens here and now, as the page
+// starts.
 constexpr bool kOpenBeside = false;
 #else
 constexpr bool kOpenBeside = true;
@@ -61,7 +62,11 @@ SoundService::SoundService(const std::string& program)
           SDL_TLSCleanup();
         }
         return opened;
-      })) {}
+      })) {
+  if (!kOpenBeside) {
+    WaitUntilOpen();
+  }
+}
 
 SoundService::Opened SoundService::OpenSomeDevice(const std::string& program) {
   if (TryOpenDevice()) {

@@ -10,4 +10,10 @@ SideWork::SideWork(std::function<void()>) {}
 SideWork::SideWork(std::function<void()> work) : worker_(std::move(work)) {}
 #endif
 
+SideWork::~SideWork() {
+  if (worker_.joinable()) {
+    worker_.join();
+  }
+}
+
 }  // namespace rallix

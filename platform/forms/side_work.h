@@ -12,12 +12,12 @@ namespace rallix {
 class SideWork {
  public:
   explicit SideWork(std::function<void()> work);
-  ~SideWork() = default;
+  ~SideWork();
   SideWork(const SideWork&) = delete;
   SideWork& operator=(const SideWork&) = delete;
 
  private:
-  std::jthread worker_;
+  std::thread worker_;
 };
 
 }  // namespace rallix
