@@ -199,9 +199,16 @@ class SdlJoystickDevice final : public JoystickDevice {
 
 }  // namespace
 
-SdlJoysticks::SdlJoysticks() : registry_(std::make_shared<JoystickRegistry>()) {
+SdlJoysticks::SdlJoysticks() {
   // SDL watches this hint, so setting it after the subsystem started counts.
   SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+}
+
+const std::shared_ptr<JoystickRegistry>& SdlJoysticks::Registry() {
+  if (!registry_) {
+    registry_ = std::make_shared<JoystickRegistry>();
+  }
+  return registry_;
 }
 
 std::vector<JoystickRegistry::Attached> JoystickRegistry::Refresh() {
@@ -255,7 +262,7 @@ std::vector<JoystickRegistry::Attached> JoystickRegistry::Refresh() {
 
 std::vector<JoystickInstance> SdlJoysticks::List() {
   std::vector<JoystickInstance> list;
-  for (const JoystickRegistry::Attached& device : registry_->Refresh()) {
+  for (const JoystickRegistry::Attached& device : Registry()->Refresh()) {
     const char* name = SDL_JoystickNameForIndex(device.deviceIndex);
     JoystickInstance entry;
     entry.guid = device.identifier;
@@ -268,7 +275,7 @@ std::vector<JoystickInstance> SdlJoysticks::List() {
 }
 
 std::unique_ptr<JoystickDevice> SdlJoysticks::Open(const std::string& identifier) {
-  if (!registry_->Ready()) {
+  if (!Registry()->Ready()) {
     throw RuntimeError(
         ErrorNumber::PlatformServiceFailed, "DeviceInputService",
         "No joystick can be opened, SDL's joystick support did not start: " + registry_->Failure());

@@ -55,6 +55,11 @@ class SdlJoysticks {
   std::unique_ptr<JoystickDevice> Open(const std::string& identifier);
 
  private:
+  // SDL's joystick support starts only when a screen first asks for a pad:
+  // it scans the devices and reads the pad mappings, which start-up and a
+  // player who never uses a pad need not wait for.
+  const std::shared_ptr<JoystickRegistry>& Registry();
+
   // Shared with the devices opened from it, which may outlive it.
   std::shared_ptr<JoystickRegistry> registry_;
 };
