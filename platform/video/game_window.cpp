@@ -147,10 +147,25 @@ struct GameWindow::Impl {
 GameWindow::GameWindow(bool headless) : impl_(std::make_unique<Impl>()) {
   const char* driver = SDL_GetCurrentVideoDriver();
   impl_->dummyVideo = driver != nullptr && std::string(driver) == "dummy";
-  impl_->window =
-      detail::CheckSdl(SDL_CreateWindow("Rallix", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                        800, 600, SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN),
-                       kSource, "cannot open the window");
+  // Made where a maximized form will have it: both programs start on one,
+  // and a window moved or sized later waits for the window manager to agree.
+  SDL_Rect at{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 800, 600};
+  if (SDL_Rect usable; !headless && SDL_GetDisplayUsableBounds(0, &usable) == 0) {
+    at = usable;
+  }
+  const auto open = [&at](Uint32 flags) {
+    return SDL_CreateWindow("Rallix", at.x, at.y, at.w, at.h,
+                            SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN | flags);
+  };
+  // The accelerated renderer SDL tries first draws with OpenGL: a window
+  // made for it at once is not made a second time when the renderer starts,
+  // which costs start-up a window. Without OpenGL, a plain window.
+  if (!headless) {
+    impl_->window = open(SDL_WINDOW_OPENGL);
+  }
+  if (impl_->window == nullptr) {
+    impl_->window = detail::CheckSdl(open(0), kSource, "cannot open the window");
+  }
   if (!headless) {
     impl_->renderer = SDL_CreateRenderer(impl_->window, -1, SDL_RENDERER_ACCELERATED);
   }
