@@ -1,0 +1,123 @@
+// The runtime's side of input: SDL's events read once a frame and handed to
+// the devices (for the match) and to the controls of the form on top.
+
+#include <SDL.h>
+
+#include "core/key_codes.h"
+#include "platform/devices/key_code_table.h"
+#include "platform/forms/runtime.h"
+
+namespace rallix {
+namespace {
+
+// A click, a key, the window shown, exposed or resized, or the renderer
+// losing its textures. The pointer's moves are read only by a match, which
+// draws every pass anyway; device and audio notices change nothing shown.
+bool MayChangeTheScreen(Uint32 eventType) {
+  switch (eventType) {
+    case SDL_QUIT:
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+    case SDL_WINDOWEVENT:
+    case SDL_RENDER_TARGETS_RESET:
+    case SDL_RENDER_DEVICE_RESET:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+void FormsRuntime::PumpEvents() {
+  SDL_Event event;
+  while (SDL_PollEvent(&event) != 0) {
+    if (MayChangeTheScreen(event.type)) {
+      needsDraw_ = true;
+    }
+    switch (event.type) {
+      case SDL_QUIT:
+        // Closing the window closes the form on top; with the last one gone
+        // the program ends.
+        if (Form* top = TopForm(); top != nullptr) {
+          Unload(*top);
+        } else {
+          End();
+        }
+        break;
+      case SDL_KEYDOWN:
+      case SDL_KEYUP: {
+        const std::uint8_t code = KeyCodeFromScancode(event.key.keysym.scancode);
+        devices_.OnKey(code, event.type == SDL_KEYDOWN);
+        if (event.type == SDL_KEYDOWN) {
+          KeyToFocusedControl(code, (event.key.keysym.mod & KMOD_SHIFT) != 0);
+        }
+        break;
+      }
+      case SDL_MOUSEMOTION:
+        devices_.OnMouseMotion(event.motion.xrel, event.motion.yrel);
+        break;
+      case SDL_MOUSEBUTTONDOWN:
+      case SDL_MOUSEBUTTONUP: {
+        const bool down = event.type == SDL_MOUSEBUTTONDOWN;
+        devices_.OnMouseButton(event.button.button, down);
+        if (event.button.button == SDL_BUTTON_LEFT) {
+          MouseToControls(event.button.x, event.button.y, down);
+        }
+        break;
+      }
+      case SDL_WINDOWEVENT:
+        if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+          // Key releases now go to another window; do not leave keys held.
+          devices_.ReleaseAllKeys();
+        }
+        break;
+      default:
+        break;
+    }
+    if (ended_) {
+      return;
+    }
+  }
+}
+
+void FormsRuntime::MouseToControls(int x, int y, bool down) {
+  Form* top = TopForm();
+  if (top == nullptr) {
+    return;
+  }
+  if (down) {
+    Control* target = top->controls_.ClickTargetAt(x, y);
+    if (target != nullptr && target->TakesFocus()) {
+      top->SetFocus(target);
+    } else if (top->focused_ != nullptr) {
+      top->focused_->LoseFocus();  // a click elsewhere closes an open list
+    }
+    pressed_ = target;
+    if (target != nullptr) {
+      target->MouseDown(x, y);
+    }
+  } else if (pressed_ != nullptr) {
+    Control* released = pressed_;
+    pressed_ = nullptr;
+    released->MouseUp(x, y);
+  }
+  ApplyRequests();
+}
+
+void FormsRuntime::KeyToFocusedControl(std::uint8_t keyCode, bool shift) {
+  Form* top = TopForm();
+  if (top == nullptr) {
+    return;
+  }
+  if (keyCode == KeyCode::Tab) {
+    top->MoveFocus(shift);
+  } else if (top->focused_ != nullptr && top->focused_->enabled) {
+    top->focused_->KeyDown(keyCode);
+  }
+  ApplyRequests();
+}
+
+}  // namespace rallix
