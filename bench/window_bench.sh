@@ -120,9 +120,14 @@ sleep 1.5
 record "picture menu" "${others[-1]}"
 stopOthers
 
-launch ./rallix
-sleep 2.5 # past the one-second splash
-windowTitled Form1 && readClientArea || fail "the main menu" "a window titled Form1" "$seen"
+# openMainMenu: rallix started and waited for past its one-second splash.
+openMainMenu() {
+  launch ./rallix
+  sleep 2.5
+  windowTitled Form1 && readClientArea || fail "the main menu" "a window titled Form1" "$seen"
+}
+
+openMainMenu
 record "main menu" "${others[-1]}"
 clickClient "${singlePlayAt[@]}"
 sleep 1
@@ -134,9 +139,7 @@ sleep 0.3
 record "match" "${others[-1]}"
 stopOthers
 
-launch ./rallix
-sleep 2.5
-windowTitled Form1 && readClientArea || fail "the main menu" "a window titled Form1" "$seen"
+openMainMenu
 clickClient "${multiplayerAt[@]}"
 sleep 1
 record "two-player screen" "${others[-1]}"

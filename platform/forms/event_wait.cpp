@@ -5,6 +5,12 @@
 #include <algorithm>
 
 namespace rallix {
+
+#ifdef __EMSCRIPTEN__
+// A page never waits: its frame callback comes back when the browser is ready,
+// and a frame with nothing to do simply draws nothing.
+void WaitForEventOrDeadline(Clock&, Nanoseconds, bool) {}
+#else
 namespace {
 
 // SDL cannot sleep on a joystick: with one plugged in, its own wait would
@@ -30,11 +36,6 @@ int WholeMillisecondsUntil(Nanoseconds from, Nanoseconds to) {
 }  // namespace
 
 void WaitForEventOrDeadline(Clock& clock, Nanoseconds deadline, bool waitInSdl) {
-#ifdef __EMSCRIPTEN__
-  // A page never waits: its frame callback comes back when the browser is
-  // ready, and a frame with nothing to do simply draws nothing.
-  return;
-#endif
   if (EventWaiting()) {
     return;
   }
@@ -53,5 +54,6 @@ void WaitForEventOrDeadline(Clock& clock, Nanoseconds deadline, bool waitInSdl) 
     }
   }
 }
+#endif
 
 }  // namespace rallix
