@@ -104,8 +104,8 @@ int RunGame(std::string_view program, int argc, char** argv) {
   }
 
   try {
-    const StartUpWarmUp warmUp;
-    FormsRuntime runtime(RuntimeOptions{.program = std::string(program)});
+    FormsRuntime runtime(
+        RuntimeOptions{.program = std::string(program), .besideWindowOpening = WarmUpForStartUp});
     Game game(runtime);
     if (replay) {
       return PlayReplay(program, runtime, game, *replay, *options.replayFile);

@@ -1,18 +1,10 @@
 #pragma once
 // Start-up work that needs no window: drawing the artwork and finding the
-// fonts. Done beside the main thread while SDL opens the window, the first
-// screen finds both ready instead of doing them in turn before its first frame.
-
-#include "platform/forms/side_work.h"
+// fonts. Run beside the main thread while SDL opens the window, it leaves the
+// first screen both ready instead of doing them in turn before its first frame.
 
 namespace rallix {
 
-class StartUpWarmUp {
- public:
-  StartUpWarmUp();
-
- private:
-  SideWork work_;
-};
+void WarmUpForStartUp();
 
 }  // namespace rallix

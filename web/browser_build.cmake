@@ -1,6 +1,6 @@
 # The browser build, configured with `emcmake cmake` (see `make web`).
 #
-# SDL2, SDL2_ttf (with freetype) and SDL2_mixer come from the private prefix
+# SDL2 and SDL2_ttf (with freetype) come from the private prefix
 # web/deps.sh builds from Debian's sources. The compiler ships its own SDL2
 # CMake files that point at its internet "ports", so every package is named
 # by its folder in the prefix; ports (-sUSE_SDL...) are never used.
@@ -12,12 +12,10 @@ endif()
 list(APPEND CMAKE_FIND_ROOT_PATH "${RALLIX_WEB_PREFIX}")
 set(SDL2_DIR "${RALLIX_WEB_PREFIX}/lib/cmake/SDL2")
 set(SDL2_ttf_DIR "${RALLIX_WEB_PREFIX}/lib/cmake/SDL2_ttf")
-set(SDL2_mixer_DIR "${RALLIX_WEB_PREFIX}/lib/cmake/SDL2_mixer")
 set(freetype_DIR "${RALLIX_WEB_PREFIX}/lib/cmake/freetype")
 find_package(SDL2 CONFIG REQUIRED)
 find_package(SDL2_ttf CONFIG REQUIRED)
-find_package(SDL2_mixer CONFIG REQUIRED)
-set(RALLIX_WEB_SDL_LIBRARIES SDL2_ttf::SDL2_ttf-static SDL2_mixer::SDL2_mixer-static SDL2::SDL2-static)
+set(RALLIX_WEB_SDL_LIBRARIES SDL2_ttf::SDL2_ttf-static SDL2::SDL2-static)
 
 # Runs the build's own tools and the browser test.
 find_program(RALLIX_NODE node REQUIRED NO_CMAKE_FIND_ROOT_PATH)

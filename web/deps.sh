@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Everything the browser build needs, installed and built once per machine:
-# Debian's emscripten and chromium, and SDL2, freetype, SDL2_ttf and
-# SDL2_mixer compiled for the browser from Debian's own source packages into a
-# private prefix outside the source tree. The compiler's "ports" would fetch
+# Debian's emscripten and chromium, and SDL2, freetype and SDL2_ttf compiled
+# for the browser from Debian's own source packages into a private prefix
+# outside the source tree. The compiler's "ports" would fetch
 # these from the internet, which the build must never need.
 #
-# Prints the prefix as its last line. A prefix is reused while the four source
+# Prints the prefix as its last line. A prefix is reused while the three source
 # versions (and the compiler's) are the ones it was built from.
 set -euo pipefail
 
@@ -55,11 +55,10 @@ EMCC_VERSION=$(dpkg-query -W -f='${Version}' emscripten)
 V_SDL=$(source_version libsdl2)
 V_FT=$(source_version freetype)
 V_TTF=$(source_version libsdl2-ttf)
-V_MIX=$(source_version libsdl2-mixer)
-for v in "$V_SDL" "$V_FT" "$V_TTF" "$V_MIX"; do
-  [ -n "$v" ] || { log "apt knows no source package for SDL2, freetype, SDL2_ttf or SDL2_mixer"; exit 1; }
+for v in "$V_SDL" "$V_FT" "$V_TTF"; do
+  [ -n "$v" ] || { log "apt knows no source package for SDL2, freetype or SDL2_ttf"; exit 1; }
 done
-KEY=$(echo "emscripten-$EMCC_VERSION sdl2-$V_SDL freetype-$V_FT ttf-$V_TTF mixer-$V_MIX" | sed 's/ /_/g; s/[~:+]/-/g')
+KEY=$(echo "emscripten-$EMCC_VERSION sdl2-$V_SDL freetype-$V_FT ttf-$V_TTF" | sed 's/ /_/g; s/[~:+]/-/g')
 PREFIX="$CACHE/$KEY"
 
 # The browser test drives Debian's chromium with puppeteer-core, which
@@ -93,8 +92,8 @@ mkdir -p "$WORK" "$PREFIX"
 # apt fetches as its own user where it can write.
 chmod 777 "$WORK"
 cd "$WORK"
-log "fetching sources: libsdl2 $V_SDL, freetype $V_FT, libsdl2-ttf $V_TTF, libsdl2-mixer $V_MIX"
-apt-get source -qq --download-only "libsdl2=$V_SDL" "freetype=$V_FT" "libsdl2-ttf=$V_TTF" "libsdl2-mixer=$V_MIX" >/dev/null
+log "fetching sources: libsdl2 $V_SDL, freetype $V_FT, libsdl2-ttf $V_TTF"
+apt-get source -qq --download-only "libsdl2=$V_SDL" "freetype=$V_FT" "libsdl2-ttf=$V_TTF" >/dev/null
 for dsc in *.dsc; do
   dpkg-source --no-check -x "$dsc" >/dev/null
 done
@@ -119,11 +118,6 @@ build freetype "$(ls -d freetype-*/ | head -1)" \
   -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON
 build sdl2_ttf "$(ls -d libsdl2-ttf-*/ | head -1)" \
   -DBUILD_SHARED_LIBS=OFF -DSDL2TTF_VENDORED=OFF -DSDL2TTF_HARFBUZZ=OFF -DSDL2TTF_SAMPLES=OFF \
-  -DSDL2_DIR="$PREFIX/lib/cmake/SDL2"
-build sdl2_mixer "$(ls -d libsdl2-mixer-*/ | head -1)" \
-  -DBUILD_SHARED_LIBS=OFF -DSDL2MIXER_VENDORED=OFF -DSDL2MIXER_SAMPLES=OFF -DSDL2MIXER_CMD=OFF \
-  -DSDL2MIXER_FLAC=OFF -DSDL2MIXER_MOD=OFF -DSDL2MIXER_MIDI=OFF -DSDL2MIXER_MP3=OFF \
-  -DSDL2MIXER_OPUS=OFF -DSDL2MIXER_VORBIS=OFF -DSDL2MIXER_WAVPACK=OFF -DSDL2MIXER_WAVE=ON \
   -DSDL2_DIR="$PREFIX/lib/cmake/SDL2"
 
 touch "$PREFIX/.complete"

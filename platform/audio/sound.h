@@ -9,27 +9,36 @@
 
 namespace rallix {
 
+class VoiceMixer;
+
+// The default audio device, opened with a small buffer so a hit is heard the
+// moment it happens. With no usable device the game plays on silently and
+// says so once on stderr. `program` names the game in its one message.
 class SoundService {
  public:
-  // Opens the default audio device with a small buffer, so a hit is heard the
-  // moment it happens, on a thread of its own so start-up does not wait for
-  // it. With no usable device the game plays on silently and says so once
-  // on stderr. `program` names the game in its one message.
   explicit SoundService(const std::string& program = "rallix");
   ~SoundService();
   SoundService(const SoundService&) = delete;
   SoundService& operator=(const SoundService&) = delete;
 
-  // Waits for the device to be open, the first time.
-  bool Available() const;
+  // Starts opening the device on a thread of its own (in a web page, which
+  // has none, now). Finding a device can take a tenth of a second, drivers
+  // tried in turn and a sound server that is not there, so the runtime asks
+  // once the first screen is up rather than hold that screen back.
+  void OpenBeside();
+  // Where loaded sounds are mixed; null without a device. Waits for the
+  // device to be open, opening it now if nobody asked yet.
+  const std::shared_ptr<VoiceMixer>& Mixer() const;
 
  private:
-  enum class Opened { None, Device, Silent };
-  static Opened OpenSomeDevice(const std::string& program);
-  Opened WaitUntilOpen() const;
+  struct Device;
+  static std::unique_ptr<Device> OpenSomeDevice(const std::string& program);
+  void BeginOpening() const;
+  const Device& WaitUntilOpen() const;
 
-  mutable std::future<Opened> opening_;
-  mutable Opened opened_ = Opened::None;
+  std::string program_;
+  mutable std::future<std::unique_ptr<Device>> opening_;
+  mutable std::unique_ptr<Device> device_;
 };
 
 class SoundBuffer {
@@ -48,9 +57,9 @@ class SoundBuffer {
   bool Playing() const;
 
  private:
-  struct Chunk;
-  explicit SoundBuffer(std::unique_ptr<Chunk> chunk);
-  std::unique_ptr<Chunk> chunk_;
+  struct Voice;
+  explicit SoundBuffer(std::unique_ptr<Voice> voice);
+  std::unique_ptr<Voice> voice_;
 };
 
 // Where a data file supplied with the game is found: the working directory,

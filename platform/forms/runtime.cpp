@@ -41,6 +41,9 @@ FormsRuntime::FormsRuntime(RuntimeOptions options)
     : program_(std::move(options.program)),
       stopSignals_(std::make_unique<StopSignals>()),
       sdl_(std::make_unique<SdlLibrary>(options.headless)),
+      besideWindowOpening_(options.besideWindowOpening ? std::make_optional<SideWork>(
+                                                             std::move(options.besideWindowOpening))
+                                                       : std::nullopt),
       ownClock_(options.clock == nullptr ? std::make_unique<SteadyClock>() : nullptr),
       clock_(options.clock == nullptr ? ownClock_.get() : options.clock),
       window_(std::make_unique<GameWindow>(options.headless)),
@@ -110,7 +113,9 @@ bool FormsRuntime::RunFrame() {
     ApplyRequests();
   }
   window_->Present();
-  ++framesDrawn_;
+  if (framesDrawn_++ == 0) {
+    sound_->OpenBeside();  // only now: the first screen did not wait for it
+  }
   return !ended_;
 }
 
@@ -118,6 +123,9 @@ void FormsRuntime::WaitForWork() {
   if (loopForm_ != nullptr) {
     WaitForFrameTime();  // a running match keeps its passes a second
     return;
+  }
+  if (needsDraw_) {
+    return;  // a change is already waiting to be shown
   }
   Nanoseconds deadline = clock_->Now() + kLongestIdleWait;
   for (const Form* form : loaded_) {

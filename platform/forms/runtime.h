@@ -6,13 +6,16 @@
 // many matches are played.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/audio/sound.h"
 #include "platform/devices/sdl_devices.h"
 #include "platform/forms/form.h"
+#include "platform/forms/side_work.h"
 #include "platform/forms/stop_signals.h"
 #include "platform/time/clock.h"
 #include "platform/time/frame_pacer.h"
@@ -29,6 +32,11 @@ struct RuntimeOptions {
   bool headless = false;
   // How the program's messages on stderr and in its error box name it.
   std::string program = "rallix";
+  // Work done on a second thread while the window opens, such as drawing
+  // pictures the first screen will ask for. It starts once SDL is up, whose
+  // own start it would only slow down, and must be work the screens would
+  // otherwise do on demand: where there is no second thread it is skipped.
+  std::function<void()> besideWindowOpening{};
 };
 
 class FormsRuntime {
@@ -104,6 +112,8 @@ class FormsRuntime {
   std::string program_;
   std::unique_ptr<StopSignals> stopSignals_;
   std::unique_ptr<SdlLibrary> sdl_;
+  // Joined before SDL is shut down.
+  std::optional<SideWork> besideWindowOpening_;
   std::unique_ptr<Clock> ownClock_;
   Clock* clock_;
   RandomGenerator random_;

@@ -74,13 +74,19 @@ void GameWindow::TakeShape(const WindowShape& shape) {
     SDL_SetWindowFullscreen(w, 0);
     if (shape.state == WindowState::Maximized) {
       SDL_Rect usable;
+      SDL_Rect now;
+      SDL_GetWindowPosition(w, &now.x, &now.y);
+      SDL_GetWindowSize(w, &now.w, &now.h);
       // Sizing a window the window manager has already maximized makes it
       // redraw the client area offset by the title bar: leave it alone.
       const bool alreadyMaximized = (SDL_GetWindowFlags(w) & SDL_WINDOW_MAXIMIZED) != 0;
       if (!alreadyMaximized &&
-          SDL_GetDisplayUsableBounds(std::max(SDL_GetWindowDisplayIndex(w), 0), &usable) == 0) {
+          SDL_GetDisplayUsableBounds(std::max(SDL_GetWindowDisplayIndex(w), 0), &usable) == 0 &&
+          !SDL_RectEquals(&usable, &now)) {
         // Without a window manager maximizing does nothing; sizing to the
-        // usable area gives the same picture.
+        // usable area gives the same picture. A window already there (made
+        // there, for the first screen) is not moved, which would wait on
+        // the window manager.
         SDL_SetWindowPosition(w, usable.x, usable.y);
         SDL_SetWindowSize(w, usable.w, usable.h);
       }
