@@ -5,9 +5,10 @@
 #     and for a bare SDL2 window drawing one line of text (medians of rounds
 #     taken in turn, so a busy machine weighs on all of them alike);
 #   - share of a core and resident memory of the picture menu, the main menu,
-#     both settings screens and a full-screen match, beside a bare SDL2 loop
-#     in a window of the same shape: only pumping events for the screens,
-#     redrawing the whole field sixty times a second for the match.
+#     both settings screens and a full-screen match, paused and playing,
+#     beside a bare SDL2 loop in a window of the same shape: only pumping
+#     events for the screens and the paused match, redrawing the whole field
+#     sixty times a second for the playing match.
 # Figures only: nothing here passes or fails on time.
 #
 #   window_bench.sh BUILD_DIR [ROUNDS]
@@ -136,6 +137,12 @@ record "one-player screen" "${others[-1]}"
 xdotool key Down
 clickClient "${startGameAt[@]}"
 sleep 0.3
+# Paused first: the ball stands still, so the rally is all there after it.
+xdotool key Pause
+sleep 0.3
+record "paused match" "${others[-1]}"
+xdotool key Pause
+sleep 0.3
 record "match" "${others[-1]}"
 stopOthers
 
@@ -162,7 +169,7 @@ echo
 echo "Share of one core and resident memory (${sampleSeconds} s each)"
 printf '  %-18s %7s %8s   %-12s %9s %9s\n' state cpu% rss-MB floor "cpu ratio" "rss ratio"
 for pair in "picture menu:bare idle" "main menu:bare idle" "one-player screen:bare idle" \
-  "two-player screen:bare idle" "match:bare redraw"; do
+  "two-player screen:bare idle" "paused match:bare idle" "match:bare redraw"; do
   name=${pair%%:*} floor=${pair#*:}
   printf '  %-18s %7s %8s   %-12s %9s %9s\n' "$name" "${cpu[$name]}" "${rss[$name]}" "$floor" \
     "$(ratio "${cpu[$name]}" "${cpu[$floor]}")" "$(ratio "${rss[$name]}" "${rss[$floor]}")"

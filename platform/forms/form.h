@@ -56,6 +56,8 @@ class Form {
   // The first paint after a load (later repaints are the runtime's own work).
   virtual void Form_Paint() {}
   // One pass of the form's frame loop, called at a fixed rate while it runs.
+  // A form with a screen surface shows its passes through that surface
+  // alone: a pass that leaves it as it was (a paused match) draws nothing.
   virtual void FramePass() {}
   // Called when the form is unloaded, after its controls are gone.
   virtual void Form_Unload() {}

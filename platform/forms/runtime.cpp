@@ -263,7 +263,10 @@ void FormsRuntime::RunDuePasses() {
     inPass_ = true;
     loopForm_->FramePass();
     inPass_ = false;
-    needsDraw_ = true;
+    if (loopForm_ == nullptr || loopForm_->screenSurface_ == nullptr ||
+        loopForm_->screenSurface_->Changed()) {
+      needsDraw_ = true;
+    }
     ++passesRun_;
   }
 }

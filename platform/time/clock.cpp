@@ -16,13 +16,8 @@ void SteadyClock::SleepUntil(Nanoseconds deadline) {
   static_cast<void>(deadline);
   return;
 #endif
-  constexpr Nanoseconds spinMargin = std::chrono::microseconds(500);
-  const Nanoseconds now = Now();
-  if (deadline - now > spinMargin) {
-    std::this_thread::sleep_for(deadline - now - spinMargin);
-  }
-  while (Now() < deadline) {
-    std::this_thread::yield();
+  for (Nanoseconds now = Now(); now < deadline; now = Now()) {
+    std::this_thread::sleep_for(deadline - now);
   }
 }
 

@@ -66,6 +66,7 @@ class Surface {
 
   // The region changed since the last call (empty when nothing did).
   DirtyRegion TakeDirtyRegion();
+  bool Changed() const { return !dirty_.Empty(); }
 
  private:
   // Only the window, which shows surfaces, reaches SDL's own object.

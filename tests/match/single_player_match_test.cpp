@@ -172,6 +172,21 @@ TEST_F(SinglePlayerMatch, ArrowKeysSteerAndPauseFreezesTheBall) {
   EXPECT_LT(match.Rally().PlayerRect.left, 165) << "the paddle still moves while paused";
 }
 
+TEST_F(SinglePlayerMatch, APausedMatchDrawsNothingUntilItGoesOn) {
+  Start(KeyboardSettings(300, 3, 6));
+  InjectKeyTap(KeyCode::Pause);
+  RunOnePass();
+  ASSERT_TRUE(match.Rally().Paused);
+  const std::uint64_t drawn = Runtime().FramesDrawn();
+  const std::uint64_t passes = Runtime().PassesRun();
+  headless.RunForMs(200);
+  EXPECT_GT(Runtime().PassesRun(), passes + 5) << "paused, the passes still read the keys";
+  EXPECT_EQ(Runtime().FramesDrawn(), drawn);
+  InjectKeyTap(KeyCode::Pause);
+  headless.RunForMs(100);
+  EXPECT_GT(Runtime().FramesDrawn(), drawn + 3) << "the rally goes on, and is drawn again";
+}
+
 TEST_F(SinglePlayerMatch, WithTheKeyboardDisabledNoKeyDoesAnything) {
   SinglePlayerSettings s = KeyboardSettings(300, 3, 6);
   s.DisableKeyboard = true;
