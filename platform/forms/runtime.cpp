@@ -41,9 +41,7 @@ FormsRuntime::FormsRuntime(RuntimeOptions options)
     : program_(std::move(options.program)),
       stopSignals_(std::make_unique<StopSignals>()),
       sdl_(std::make_unique<SdlLibrary>(options.headless)),
-      besideWindowOpening_(options.besideWindowOpening ? std::make_optional<SideWork>(
-                                                             std::move(options.besideWindowOpening))
-                                                       : std::nullopt),
+      besideWindowOpening_(std::move(options.besideWindowOpening)),
       ownClock_(options.clock == nullptr ? std::make_unique<SteadyClock>() : nullptr),
       clock_(options.clock == nullptr ? ownClock_.get() : options.clock),
       window_(std::make_unique<GameWindow>(options.headless)),

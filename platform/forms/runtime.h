@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -113,7 +112,7 @@ class FormsRuntime {
   std::unique_ptr<StopSignals> stopSignals_;
   std::unique_ptr<SdlLibrary> sdl_;
   // Joined before SDL is shut down.
-  std::optional<SideWork> besideWindowOpening_;
+  SideWork besideWindowOpening_;
   std::unique_ptr<Clock> ownClock_;
   Clock* clock_;
   RandomGenerator random_;

@@ -7,7 +7,11 @@ namespace rallix {
 #ifdef __EMSCRIPTEN__
 SideWork::SideWork(std::function<void()>) {}
 #else
-SideWork::SideWork(std::function<void()> work) : worker_(std::move(work)) {}
+SideWork::SideWork(std::function<void()> work) {
+  if (work) {
+    worker_ = std::thread(std::move(work));
+  }
+}
 #endif
 
 SideWork::~SideWork() {

@@ -11,6 +11,7 @@ namespace rallix {
 
 class SideWork {
  public:
+  // No work (an empty function): no thread either.
   explicit SideWork(std::function<void()> work);
   ~SideWork();
   SideWork(const SideWork&) = delete;
