@@ -4,7 +4,9 @@
 # starts programs) on a private X server. It must show its picture menu, find
 # its hit sound where the package put it (the match would stop on a missing
 # one), play a match until Esc, end on EXIT, and leave nothing in the home
-# folder but its own folder, ~/.local/share/rallix, where its settings went.
+# folder but its own folder, ~/.local/share/rallix/rallix-one, where its
+# settings went: the settings file it finds in ~/.local/share/rallix, where an
+# earlier version kept it, moves there on the first start.
 #
 #   installed_game_test.sh [DESKTOP-ENTRY]
 #
@@ -29,7 +31,13 @@ shots="$work/shots"
 mkdir -p "$run" "$shots" "$artifacts"
 trap cleanup EXIT
 trap 'exit 143' TERM INT
-userFolder="$run/.local/share/rallix"
+sharedFolder="$run/.local/share/rallix"
+userFolder="$sharedFolder/rallix-one"
+# One integer a line, CR LF: start column, ball speed, computer speed.
+earlierSettings="$work/earlier-config.dat"
+printf '123\r\n4\r\n6\r\n' >"$earlierSettings"
+mkdir -p "$sharedFolder"
+cp "$earlierSettings" "$sharedFolder/config.dat"
 
 command=$(sed -n 's/^Exec=//p' "$entry")
 [[ -n "$command" ]] || fail "the desktop entry's command" "an Exec line in $entry" "none"
@@ -83,6 +91,10 @@ echo "    window $window, class $wmClass"
 waitFor 10 "the picture menu" "a maximized window, the blue ball in Image1's box" menuShows menu
 echo "    $seen"
 convert "$shot" "$artifacts/menu.png"
+[[ ! -e "$sharedFolder/config.dat" ]] && cmp -s "$earlierSettings" "$userFolder/config.dat" ||
+  fail "the earlier settings file moved on the first start" \
+    "$userFolder/config.dat as it was, none in $sharedFolder" \
+    "in $sharedFolder: $(ls -A "$sharedFolder" | tr '\n' ' '); in $userFolder: $(ls -A "$userFolder" | tr '\n' ' ')"
 
 step "pick the blue ball, wait for the match"
 # shellcheck disable=SC2046
@@ -96,6 +108,8 @@ waitFor 15 "the picture menu back" "a maximized window, the blue ball in Image1'
 # shellcheck disable=SC2046
 clickClient $(boxCentre "${exitBox[@]}")
 expectCleanExit 20
+[[ ! -e "$userFolder/.rallix.lock" ]] ||
+  fail "the folder given back at the end" "no .rallix.lock in $userFolder" "one left there"
 
 step "the home folder holds only the user folder"
 left=$(cd "$run" && find . -mindepth 1 -not -path ./.local -not -path ./.local/share \

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "apps/game_options.h"
+#include "apps/play_folder.h"
 #include "apps/start_up_warm_up.h"
 #include "apps/user_folder.h"
 #include "core/errors.h"
@@ -46,8 +47,9 @@ int PlayReplay(std::string_view program, FormsRuntime& runtime, Game& game, cons
     return status;
   }
   if (!match->ReplayPlayedOut()) {
-    std::cerr << program << ": the replay was closed before its end\n";
-    return 1;
+    // The player stopped it: Esc, or the window closed.
+    std::cout << "stopped" << std::endl;
+    return 0;
   }
   std::cout << OutcomeName(replay.settings, match->Outcome()) << std::endl;
   if (match->Outcome() != replay.end) {
@@ -63,6 +65,7 @@ int RunGame(std::string_view program, int argc, char** argv) {
   GameOptions options;
   std::optional<Replay> replay;
   std::optional<ReplayFolder> recordings;
+  std::optional<FolderLock> playFolder;
   try {
     options = ParseGameOptions(std::span<const char* const>(argv + 1, argc - 1));
     if (options.help) {
@@ -81,7 +84,7 @@ int RunGame(std::string_view program, int argc, char** argv) {
       if (options.replayFile) {
         options.replayFile = std::filesystem::absolute(*options.replayFile);
       }
-      EnterUserFolder();
+      EnterUserFolder(program);
     }
     // Both are checked before a window opens.
     if (options.replayFile) {
@@ -90,6 +93,13 @@ int RunGame(std::string_view program, int argc, char** argv) {
     if (options.recordFolder) {
       recordings.emplace(*options.recordFolder, std::string(program));
     }
+    // A replay reads and writes none of the files a match is handed: it may
+    // be watched beside a game played in the same folder.
+    if (!options.replayFile) {
+      playFolder.emplace(HoldPlayFolder(program, options.userFolder));
+    }
+  } catch (const FolderInUse& error) {
+    return ReportFolderInUse(program, error);
   } catch (const UsageError& error) {
     std::cerr << program << ": " << error.what() << " (" << program
               << " --help lists the options)\n";
@@ -98,7 +108,8 @@ int RunGame(std::string_view program, int argc, char** argv) {
     std::cerr << program << ": " << error.what() << "\n";
     return kUsageStatus;
   } catch (const std::exception& error) {
-    // The user folder could not be made or entered.
+    // The user folder could not be made or entered, or no game can play in
+    // the folder.
     std::cerr << program << ": " << error.what() << "\n";
     return 1;
   }
@@ -117,7 +128,9 @@ int RunGame(std::string_view program, int argc, char** argv) {
     }
     return RunProgram(runtime, game.StartupForm());
   } catch (const RuntimeError& error) {
-    // The runtime itself could not start (no display, say): nothing to give back.
+    // The runtime itself could not start (SDL refused): nothing to give back.
+    // No display at all is not one of these: NoDisplayError, a plain
+    // exception, says so in its own words below.
     std::cerr << program << ": run-time error " << error.Number() << " in " << error.Source()
               << ": " << error.Description() << "\n";
     return 1;

@@ -77,6 +77,8 @@ void MatchForm::OpenPad(int player, const std::string& identifier) {
 }
 
 MatchPictures MatchForm::SetUpReplay() {
+  // No live input steers a replay, but Esc still stops it.
+  replayKeyboard_ = runtime_.Devices().CreateKeyboard();
   settings_ = replay_->settings;
   rally_ = StartRally(settings_);
   input_ = &replayInput_.emplace(replay_->passes);
@@ -96,15 +98,29 @@ void MatchForm::Form_Paint() {
   StartFrameLoop();
 }
 
+bool MatchForm::EscapeHeld() {
+  KeyboardState keys{};
+  replayKeyboard_->GetState(keys);
+  return keys[KeyCode::Escape] != 0;
+}
+
+void MatchForm::EndReplay(bool playedOut) {
+  replayPlayedOut_ = playedOut;
+  StopFrameLoop();
+  Unload();
+  runtime_.End();
+}
+
 void MatchForm::FramePass() {
   screen_->FitTo(runtime_.Window().Width(), runtime_.Window().Height());
+  if (replayKeyboard_ && EscapeHeld()) {
+    EndReplay(false);
+    return;
+  }
   const std::optional<PassInput> input = input_->Next();
   if (!input) {
     // The recording stops here: the match it kept was closed at this point.
-    replayPlayedOut_ = true;
-    StopFrameLoop();
-    Unload();
-    runtime_.End();
+    EndReplay(true);
     return;
   }
   lastInput_ = *input;
@@ -163,12 +179,15 @@ void MatchForm::SaveRecording() {
   if (!recording_) {
     return;
   }
-  const Replay replay{settings_, std::move(recordedPictures_), recording_->TakePasses(), outcome_};
+  // A recording cut short at the most a replay holds ends where it was cut.
+  const std::optional<PassEnd> end = recording_->CutShort() ? std::nullopt : outcome_;
+  const Replay replay{settings_, std::move(recordedPictures_), recording_->TakePasses(), end};
   recording_.reset();
   try {
     replayFolder_->Save(replay);
-  } catch (const ReplayError& error) {
-    // Losing a recording is no reason to stop the game.
+  } catch (const std::exception& error) {
+    // Losing a recording is no reason to stop the game, whatever became of
+    // its folder meanwhile.
     std::cerr << replayFolder_->Program() << ": " << error.what() << "\n";
   }
 }
@@ -179,6 +198,7 @@ void MatchForm::ReleaseMatch() {
   recording_.reset();
   live_.reset();
   replayInput_.reset();
+  replayKeyboard_.reset();
   screen_.reset();
   hitSound_.reset();
   Detector.reset();

@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -62,7 +63,8 @@ class MatchForm : public Form {
   // another kind of match.
   void PlayReplay(const Replay& replay);
   // Whether the replay being played reached its end: its rally ended, or its
-  // passes ran out where the match it kept was closed.
+  // passes ran out where the match it kept was closed. Not when the player
+  // stopped it (Esc, or closing the window).
   bool ReplayPlayedOut() const { return replayPlayedOut_; }
   // Whether these are the settings of this kind of match.
   virtual bool TakesSettings(const MatchSettings& settings) const = 0;
@@ -100,6 +102,8 @@ class MatchForm : public Form {
   MatchPictures SetUpLive();
   MatchPictures SetUpReplay();
   void EndRally(PassEnd end);
+  bool EscapeHeld();
+  void EndReplay(bool playedOut);
   void Timer1_Timer();
   void SaveRecording();
   void ReleaseMatch();
@@ -120,6 +124,7 @@ class MatchForm : public Form {
   std::optional<LiveInput> live_;
   std::optional<ReplayInput> replayInput_;
   std::optional<RecordingInput> recording_;
+  std::unique_ptr<KeyboardDevice> replayKeyboard_;
   PassInputSource* input_ = nullptr;
 
   PassWatcher watcher_;

@@ -10,56 +10,42 @@
 namespace rallix {
 namespace {
 
-struct PictureSize {
+struct PictureLoad {
   int width;
   int height;
   Scaling scaling;
   bool seeThrough;
 };
 
-PictureSize SizeOf(MatchPicture part) {
-  switch (part) {
-    case MatchPicture::Background:
-      return {Rally::FieldWidth, Rally::FieldHeight, Scaling::Smooth, false};
-    case MatchPicture::WinBanner:
-    case MatchPicture::LossBanner:
-      return {Rally::BannerWidth, Rally::BannerHeight, Scaling::Nearest, true};
-    case MatchPicture::BottomPaddle:
-    case MatchPicture::TopPaddle:
-      return {Rally::PaddlePictureWidth, Rally::PaddlePictureHeight, Scaling::Nearest, true};
-    case MatchPicture::Ball:
-      break;
-  }
-  return {Rally::BallSize, Rally::BallSize, Scaling::Nearest, true};
+PictureLoad LoadOf(MatchPicture part) {
+  const PictureSize size = DrawnSizeOf(part);
+  // The background is a photograph-like picture stretched over the field; the
+  // sprites keep hard edges so that black stays exactly black where it is see-through.
+  const bool background = part == MatchPicture::Background;
+  return {size.width, size.height, background ? Scaling::Smooth : Scaling::Nearest, !background};
 }
 
-Surface Keyed(Surface surface, const PictureSize& size) {
+Surface Keyed(Surface surface, const PictureLoad& size) {
   if (size.seeThrough) {
     surface.SetColourKeyBlack();
   }
   return surface;
 }
 
-Surface FromRecorded(const RecordedPicture& recorded, const PictureSize& size) {
+Surface FromRecorded(const RecordedPicture& recorded, const PictureLoad& size) {
+  if (const std::optional<std::string> problem = RecordedPictureProblem(recorded)) {
+    throw ReplayError(*problem);
+  }
   if (recorded.artwork.empty()) {
-    // Kept as loaded, so at the size the match draws it.
-    if (recorded.pixels.width != size.width || recorded.pixels.height != size.height) {
-      throw ReplayError(std::string("the replay's ") + FileOf(recorded.part).name + " is " +
-                        std::to_string(recorded.pixels.width) + " x " +
-                        std::to_string(recorded.pixels.height) + "; the match draws it at " +
-                        std::to_string(size.width) + " x " + std::to_string(size.height));
-    }
     return Keyed(Surface::FromPicture(recorded.pixels), size);
   }
-  const Picture* artwork = art::PictureNamed(recorded.artwork);
-  if (artwork == nullptr) {
-    throw ReplayError("the game has no artwork called \"" + recorded.artwork + "\"");
-  }
-  return Keyed(Surface::FromPicture(*artwork, size.width, size.height, size.scaling), size);
+  return Keyed(Surface::FromPicture(*art::PictureNamed(recorded.artwork), size.width, size.height,
+                                    size.scaling),
+               size);
 }
 
 RecordedPicture Recorded(MatchPicture part, const Surface& surface) {
-  const PictureSize size = SizeOf(part);
+  const PictureLoad size = LoadOf(part);
   const Picture loaded = surface.ToPicture();
   for (const art::NamedPicture& entry : art::Catalogue()) {
     const Picture& artwork = entry.picture();
@@ -77,7 +63,7 @@ MatchPictures MatchPictures::LoadFiles(const MatchLook& look) {
   MatchPictures pictures;
   for (const MatchPictureFile& file : kMatchPictureFiles) {
     if (look.Draws(file.part)) {
-      const PictureSize size = SizeOf(file.part);
+      const PictureLoad size = LoadOf(file.part);
       pictures.surfaces_[static_cast<std::size_t>(file.part)] =
           Keyed(Surface::LoadBitmap(file.file, size.width, size.height, size.scaling), size);
     }
@@ -111,7 +97,7 @@ MatchPictures MatchPictures::FromReplay(const MatchLook& look,
                         " picture, which this match draws");
     }
     pictures.surfaces_[static_cast<std::size_t>(file.part)] =
-        FromRecorded(*found, SizeOf(file.part));
+        FromRecorded(*found, LoadOf(file.part));
   }
   return pictures;
 }

@@ -1,5 +1,7 @@
 #include "match/pass_input_source.h"
 
+#include "replay/replay.h"
+
 namespace rallix {
 
 LiveInput::LiveInput(CreatorInputDetector& keysAndMouse, CreatorInputDetector* player1Pad,
@@ -42,8 +44,10 @@ std::optional<PassInput> ReplayInput::Next() {
 
 std::optional<PassInput> RecordingInput::Next() {
   std::optional<PassInput> input = source_.Next();
-  if (input) {
+  if (input && passes_.size() < kMostReplayPasses) {
     passes_.push_back(*input);
+  } else if (input) {
+    cutShort_ = true;
   }
   return input;
 }

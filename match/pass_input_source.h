@@ -66,16 +66,21 @@ class ReplayInput final : public PassInputSource {
   std::size_t next_ = 0;
 };
 
-// Passes on what another source gives, keeping a copy of each pass's input.
+// Passes on what another source gives, keeping a copy of each pass's input,
+// as many as a replay may hold.
 class RecordingInput final : public PassInputSource {
  public:
   explicit RecordingInput(PassInputSource& source) : source_(source) {}
   std::optional<PassInput> Next() override;
   std::vector<PassInput> TakePasses() { return std::move(passes_); }
+  // The match went on past the passes a replay may hold: what was kept ends
+  // before the rally did.
+  bool CutShort() const { return cutShort_; }
 
  private:
   PassInputSource& source_;
   std::vector<PassInput> passes_;
+  bool cutShort_ = false;
 };
 
 }  // namespace rallix

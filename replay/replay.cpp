@@ -1,6 +1,28 @@
 #include "replay/replay.h"
 
+#include "art/catalogue.h"
+
 namespace rallix {
+
+std::optional<std::string> PictureSizeProblem(MatchPicture part, int width, int height) {
+  const PictureSize drawn = DrawnSizeOf(part);
+  if (width == drawn.width && height == drawn.height) {
+    return std::nullopt;
+  }
+  return std::string("the ") + FileOf(part).name + " picture is " + std::to_string(width) + " x " +
+         std::to_string(height) + "; a match draws it at " + std::to_string(drawn.width) + " x " +
+         std::to_string(drawn.height);
+}
+
+std::optional<std::string> RecordedPictureProblem(const RecordedPicture& picture) {
+  if (picture.artwork.empty()) {
+    return PictureSizeProblem(picture.part, picture.pixels.width, picture.pixels.height);
+  }
+  if (art::PictureNamed(picture.artwork) == nullptr) {
+    return "the game has no artwork called \"" + picture.artwork + "\"";
+  }
+  return std::nullopt;
+}
 
 std::string_view MatchKindName(const MatchSettings& settings) {
   constexpr std::string_view kNames[] = {"one", "sp", "mp"};

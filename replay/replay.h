@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/picture.h"
+#include "platform/time/frame_pacer.h"
 #include "rules/pass.h"
 #include "settings/match_files.h"
 #include "settings/match_settings.h"
@@ -30,6 +31,20 @@ struct Replay {
   // How the rally ended; none when the match was closed before it did.
   std::optional<PassEnd> end;
 };
+
+// A day of play: more passes than any match a player sits through, and few
+// enough that a replay of them fits in memory. A recording keeps no more.
+inline constexpr std::size_t kMostReplayPasses =
+    std::size_t{24} * 60 * 60 * FramePacer::kPassesPerSecond;
+
+// What keeps a picture of that size from standing for that part, in words for
+// a message; none when it is the size the match draws the part at.
+std::optional<std::string> PictureSizeProblem(MatchPicture part, int width, int height);
+
+// What keeps a recorded picture from being drawn, in words for a message: an
+// artwork the game does not have, or pixels of another size than the match
+// draws that part at. None when it can be drawn.
+std::optional<std::string> RecordedPictureProblem(const RecordedPicture& picture);
 
 // "one", "sp" or "mp": the first edition's match, the full game's
 // single-player or its two-player match.

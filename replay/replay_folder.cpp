@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <ctime>
 #include <system_error>
@@ -11,6 +12,9 @@
 
 namespace rallix {
 namespace {
+
+// More replays than any number of games could save in one second.
+constexpr int kMostSavesASecond = 1000;
 
 std::string Reason(int errorNumber) {
   return std::generic_category().message(errorNumber);
@@ -30,11 +34,13 @@ std::string TimeStamp() {
 
 ReplayFolder::ReplayFolder(std::filesystem::path folder, std::string program)
     : folder_(std::move(folder)), program_(std::move(program)) {
-  std::error_code error;
-  std::filesystem::create_directories(folder_, error);
-  if (!std::filesystem::is_directory(folder_)) {
+  std::error_code made;
+  std::filesystem::create_directories(folder_, made);
+  std::error_code looked;
+  if (!std::filesystem::is_directory(folder_, looked)) {
+    const std::error_code& why = made ? made : looked;
     throw ReplayError(folder_.string() + ": cannot make a folder there" +
-                      (error ? " (" + error.message() + ")" : ""));
+                      (why ? " (" + why.message() + ")" : ""));
   }
   // Better to learn now than after the first match that nothing can be kept.
   const std::filesystem::path probe =
@@ -42,25 +48,29 @@ ReplayFolder::ReplayFolder(std::filesystem::path folder, std::string program)
   if (const int failure = ReplaceFileWhole(probe, ""); failure != 0) {
     throw ReplayError(folder_.string() + ": cannot write there (" + Reason(failure) + ")");
   }
-  std::filesystem::remove(probe, error);
+  std::error_code ignored;
+  std::filesystem::remove(probe, ignored);
 }
 
-std::filesystem::path ReplayFolder::FreeName(const Replay& replay) const {
+std::filesystem::path ReplayFolder::Save(const Replay& replay) const {
   const std::string stem =
       program_ + "-" + TimeStamp() + "-" + std::string(MatchKindName(replay.settings));
-  std::filesystem::path name = folder_ / (stem + ".replay");
-  for (int copy = 2; std::filesystem::exists(name); ++copy) {
-    name = folder_ / (stem + "-" + std::to_string(copy) + ".replay");
+  const std::string text = FormatReplay(replay);
+  // Another game saving into this folder in the same second takes the next
+  // free name; a name is never taken from a file that already has it.
+  for (int copy = 1; copy <= kMostSavesASecond; ++copy) {
+    const std::filesystem::path file =
+        folder_ / (stem + (copy == 1 ? "" : "-" + std::to_string(copy)) + ".replay");
+    const int failure = CreateFileWhole(file, text);
+    if (failure == 0) {
+      return file;
+    }
+    if (failure != EEXIST) {
+      throw ReplayError("cannot write the replay " + file.string() + ": " + Reason(failure));
+    }
   }
-  return name;
-}
-
-std::filesystem::path ReplayFolder::Save(const Replay& replay) {
-  const std::filesystem::path file = FreeName(replay);
-  if (const int failure = ReplaceFileWhole(file, FormatReplay(replay)); failure != 0) {
-    throw ReplayError("cannot write the replay " + file.string() + ": " + Reason(failure));
-  }
-  return file;
+  throw ReplayError("cannot write the replay " + (folder_ / stem).string() +
+                    ": every name for this second is taken");
 }
 
 }  // namespace rallix

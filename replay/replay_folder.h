@@ -16,16 +16,15 @@ class ReplayFolder {
   // there; when not: ReplayError saying why.
   ReplayFolder(std::filesystem::path folder, std::string program);
 
-  // Writes the replay whole under a name of its own and returns that name.
-  // Failure (a full disk, say): ReplayError naming the file and the reason.
-  std::filesystem::path Save(const Replay& replay);
+  // Writes the replay whole under a name no other file has, even one another
+  // game saves at the same moment, and returns that name. Failure (a full
+  // disk, a folder gone): ReplayError naming the file and the reason.
+  std::filesystem::path Save(const Replay& replay) const;
 
   const std::filesystem::path& Folder() const { return folder_; }
   const std::string& Program() const { return program_; }
 
  private:
-  std::filesystem::path FreeName(const Replay& replay) const;
-
   std::filesystem::path folder_;
   std::string program_;
 };

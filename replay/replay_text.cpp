@@ -1,23 +1,40 @@
 #include "replay/replay_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
+#include <functional>
 #include <limits>
 #include <vector>
 
 #include "art/catalogue.h"
+#include "core/errors.h"
+#include "platform/files/bounded_line_reader.h"
 #include "platform/files/sequential_file.h"
 #include "replay/float_text.h"
 
 namespace rallix {
 namespace {
 
-// Larger than any match a player sits through, small enough to read whole.
-constexpr std::uintmax_t kLargestReplayBytes = 256u << 20;
-constexpr int kLargestPictureSide = 4096;
+// The longest line a replay may hold: a picture kept as pixels, two hex digits
+// a channel, after its few words. Every other line is far shorter, so no file,
+// however made, costs more than this and the replay it holds.
+constexpr std::size_t kHexDigitsPerPixel = 6;
+constexpr std::size_t kPictureLineWords = 64;
+
+constexpr std::size_t LongestReplayLine() {
+  std::size_t largest = 0;
+  for (const MatchPictureFile& file : kMatchPictureFiles) {
+    const PictureSize size = DrawnSizeOf(file.part);
+    largest = std::max(largest, static_cast<std::size_t>(size.width) * size.height);
+  }
+  return kPictureLineWords + largest * kHexDigitsPerPixel;
+}
+
+// An editor may leave a blank line or two after the end line; a file that
+// goes on with blank lines for ever is not a replay.
+constexpr std::size_t kMostBlankLinesAfterEnd = 64;
 
 // Reading a replay.
 
@@ -31,10 +48,40 @@ bool ParseNumber(std::string_view text, float& value) {
   return ParseFloat(text, value);
 }
 
+// Hands out a replay's lines one at a time, none longer than the longest a
+// replay may hold: nothing but the line at hand is kept.
+using ReplayLines = std::function<std::optional<BoundedLineReader::Line>()>;
+
+ReplayLines LinesOfText(std::string_view text) {
+  return [text]() mutable -> std::optional<BoundedLineReader::Line> {
+    if (text.empty()) {
+      return std::nullopt;
+    }
+    const std::size_t lineFeed = text.find('\n');
+    const std::string_view line = WithoutLineEndingCr(text.substr(0, lineFeed));
+    text.remove_prefix(lineFeed == std::string_view::npos ? text.size() : lineFeed + 1);
+    const bool cutShort = line.size() > LongestReplayLine();
+    return BoundedLineReader::Line{std::string(line.substr(0, LongestReplayLine())), cutShort};
+  };
+}
+
+ReplayLines LinesOfFile(BoundedLineReader& file) {
+  return [&file]() -> std::optional<BoundedLineReader::Line> {
+    try {
+      if (file.AtEnd()) {
+        return std::nullopt;
+      }
+      return file.Next();
+    } catch (const RuntimeError& error) {
+      throw ReplayError(error.Description());
+    }
+  };
+}
+
 class ReplayReader {
  public:
-  ReplayReader(std::string_view text, std::string source)
-      : source_(std::move(source)), lines_(SplitSettingsLines(text)) {}
+  ReplayReader(ReplayLines lines, std::string source)
+      : source_(std::move(source)), lines_(std::move(lines)) {}
 
   [[noreturn]] void Fail(const std::string& problem) const {
     throw ReplayError(source_ + ", line " + std::to_string(lineNumber_) + ": " + problem);
@@ -42,12 +89,17 @@ class ReplayReader {
 
   // The next line, or a complaint that the file stops where `expected` was due.
   std::string_view Next(std::string_view expected) {
-    if (next_ >= lines_.size()) {
-      lineNumber_ = next_ + 1;
+    ++lineNumber_;
+    std::optional<BoundedLineReader::Line> line = lines_();
+    if (!line) {
       Fail("the file ends where " + std::string(expected) + " was expected");
     }
-    lineNumber_ = ++next_;
-    return lines_[next_ - 1];
+    if (line->cutShort) {
+      Fail("the line is longer than any line of a replay (" + std::to_string(LongestReplayLine()) +
+           " characters)");
+    }
+    line_ = std::move(line->text);
+    return line_;
   }
 
   // "NAME VALUE": the value's text, after checking the name.
@@ -93,26 +145,31 @@ class ReplayReader {
     return std::move(*parsed.value);
   }
 
-  bool AtEnd() const { return next_ >= lines_.size(); }
-  // Blank lines after the end line are a text editor's doing, not content.
-  bool OnlyBlankLinesLeft() const {
-    for (std::size_t i = next_; i < lines_.size(); ++i) {
-      if (!lines_[i].empty()) {
-        return false;
+  // Blank lines after the end line are a text editor's doing, not content;
+  // only a few of them are read.
+  void RequireNothingMore() {
+    for (std::size_t blank = 0; blank <= kMostBlankLinesAfterEnd; ++blank) {
+      ++lineNumber_;
+      const std::optional<BoundedLineReader::Line> line = lines_();
+      if (!line) {
+        return;
+      }
+      if (!line->text.empty() || line->cutShort) {
+        break;
       }
     }
-    return true;
+    Fail("nothing may follow the end line");
   }
-  std::size_t LinesLeft() const { return lines_.size() - next_; }
 
  private:
   std::string source_;
-  std::vector<std::string> lines_;
-  std::size_t next_ = 0;
+  ReplayLines lines_;
+  std::string line_;
   std::size_t lineNumber_ = 0;
 };
 
-MatchSettings ReadSettings(ReplayReader& in, std::string_view kind) {
+// The kind is a copy: the line it came from is gone with the next one read.
+MatchSettings ReadSettings(ReplayReader& in, const std::string& kind) {
   constexpr std::int32_t kLowest = std::numeric_limits<std::int32_t>::min();
   constexpr std::int32_t kHighest = std::numeric_limits<std::int32_t>::max();
   if (kind == "one") {
@@ -155,21 +212,24 @@ int HexValue(char c) {
   return -1;
 }
 
-Picture ReadPixels(ReplayReader& in, const std::vector<std::string_view>& fields) {
+Picture ReadPixels(ReplayReader& in, const std::vector<std::string_view>& fields,
+                   MatchPicture part) {
   int width = 0;
   int height = 0;
-  if (fields.size() != 6 || !ParseNumber(fields[3], width) || !ParseNumber(fields[4], height) ||
-      width < 1 || height < 1 || width > kLargestPictureSide || height > kLargestPictureSide) {
-    in.Fail("expected \"picture PART pixels WIDTH HEIGHT HEX\" with sides from 1 to " +
-            std::to_string(kLargestPictureSide));
+  if (fields.size() != 6 || !ParseNumber(fields[3], width) || !ParseNumber(fields[4], height)) {
+    in.Fail("expected \"picture PART pixels WIDTH HEIGHT HEX\"");
+  }
+  // Both checked before a byte of the picture is made.
+  if (const std::optional<std::string> problem = PictureSizeProblem(part, width, height)) {
+    in.Fail(*problem);
   }
   const std::string_view hex = fields[5];
-  Picture picture(width, height);
-  if (hex.size() != picture.pixels.size() * 6) {
+  const std::size_t digits = static_cast<std::size_t>(width) * height * kHexDigitsPerPixel;
+  if (hex.size() != digits) {
     in.Fail("a " + std::to_string(width) + " x " + std::to_string(height) + " picture takes " +
-            std::to_string(picture.pixels.size() * 6) + " hex digits, found " +
-            std::to_string(hex.size()));
+            std::to_string(digits) + " hex digits, found " + std::to_string(hex.size()));
   }
+  Picture picture(width, height);
   for (std::size_t i = 0; i < hex.size(); i += 2) {
     const int high = HexValue(hex[i]);
     const int low = HexValue(hex[i + 1]);
@@ -177,7 +237,7 @@ Picture ReadPixels(ReplayReader& in, const std::vector<std::string_view>& fields
       in.Fail("the picture's pixels hold a character that is not a hex digit");
     }
     const auto byte = static_cast<std::uint8_t>(high * 16 + low);
-    Rgb& pixel = picture.pixels[i / 6];
+    Rgb& pixel = picture.pixels[i / kHexDigitsPerPixel];
     (i % 6 == 0 ? pixel.r : i % 6 == 2 ? pixel.g : pixel.b) = byte;
   }
   return picture;
@@ -206,7 +266,7 @@ RecordedPicture ReadPicture(ReplayReader& in, std::string_view line,
     }
   }
   if (fields[2] == "pixels") {
-    picture.pixels = ReadPixels(in, fields);
+    picture.pixels = ReadPixels(in, fields, picture.part);
   } else if (fields.size() == 3 && art::PictureNamed(fields[2]) != nullptr) {
     picture.artwork = std::string(fields[2]);
   } else {
@@ -244,10 +304,8 @@ std::optional<PassEnd> ReadEnd(ReplayReader& in, const MatchSettings& settings) 
           QuoteForMessage(word));
 }
 
-}  // namespace
-
-Replay ParseReplay(std::string_view text, const std::string& source) {
-  ReplayReader in(text, source);
+Replay ReadReplay(ReplayLines lines, const std::string& source) {
+  ReplayReader in(std::move(lines), source);
   const std::string_view version = in.Named(kReplayMagic);
   int number = 0;
   if (!ParseNumber(version, number)) {
@@ -259,7 +317,7 @@ Replay ParseReplay(std::string_view text, const std::string& source) {
             std::to_string(kReplayVersion));
   }
   Replay replay;
-  replay.settings = ReadSettings(in, in.Named("match"));
+  replay.settings = ReadSettings(in, std::string(in.Named("match")));
 
   std::string_view line = in.Next("the pictures or \"passes N\"");
   while (line.starts_with("picture ")) {
@@ -270,35 +328,33 @@ Replay ParseReplay(std::string_view text, const std::string& source) {
   if (!line.starts_with("passes ") || !ParseNumber(line.substr(7), passes)) {
     in.Fail("expected \"passes N\", found " + QuoteForMessage(line));
   }
-  // Never trust the count for an allocation: the lines themselves bound it.
-  replay.passes.reserve(std::min(passes, in.LinesLeft()));
+  if (passes > kMostReplayPasses) {
+    in.Fail("a replay holds at most " + std::to_string(kMostReplayPasses) +
+            " passes, a day's play");
+  }
+  // The count is never trusted for an allocation: the passes grow as their
+  // lines are read.
   for (std::size_t i = 0; i < passes; ++i) {
     replay.passes.push_back(ReadPass(in, in.Next("pass " + std::to_string(i + 1))));
   }
   replay.end = ReadEnd(in, replay.settings);
-  if (!in.OnlyBlankLinesLeft()) {
-    in.Next("");
-    in.Fail("nothing may follow the end line");
-  }
+  in.RequireNothingMore();
   return replay;
 }
 
+}  // namespace
+
+Replay ParseReplay(std::string_view text, const std::string& source) {
+  return ReadReplay(LinesOfText(text), source);
+}
+
 Replay ReadReplayFile(const std::filesystem::path& file) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(file, error)) {
-    throw ReplayError(file.string() + ": " +
-                      (std::filesystem::exists(file, error) ? "not a file" : "no such file"));
+  try {
+    BoundedLineReader lines(file, "Replay", LongestReplayLine());
+    return ReadReplay(LinesOfFile(lines), file.string());
+  } catch (const RuntimeError& error) {
+    throw ReplayError(error.Description());
   }
-  if (std::filesystem::file_size(file, error) > kLargestReplayBytes) {
-    throw ReplayError(file.string() + ": larger than any replay (" +
-                      std::to_string(kLargestReplayBytes >> 20) + " MB)");
-  }
-  std::ifstream in(file, std::ios::binary);
-  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (!in && !in.eof()) {
-    throw ReplayError(file.string() + ": cannot be read");
-  }
-  return ParseReplay(text, file.string());
 }
 
 }  // namespace rallix

@@ -6,6 +6,8 @@
 #include <array>
 #include <cstddef>
 
+#include "rules/rally_rules.h"
+
 namespace rallix {
 namespace MatchFiles {
 
@@ -41,6 +43,29 @@ inline constexpr std::array<MatchPictureFile, 6> kMatchPictureFiles{{
 
 inline constexpr const MatchPictureFile& FileOf(MatchPicture part) {
   return kMatchPictureFiles[static_cast<std::size_t>(part)];
+}
+
+struct PictureSize {
+  int width;
+  int height;
+};
+
+// The size a match draws each picture at, and so the size it loads it at and
+// a replay keeps it at: the background covers the field.
+inline constexpr PictureSize DrawnSizeOf(MatchPicture part) {
+  switch (part) {
+    case MatchPicture::Background:
+      return {Rally::FieldWidth, Rally::FieldHeight};
+    case MatchPicture::WinBanner:
+    case MatchPicture::LossBanner:
+      return {Rally::BannerWidth, Rally::BannerHeight};
+    case MatchPicture::BottomPaddle:
+    case MatchPicture::TopPaddle:
+      return {Rally::PaddlePictureWidth, Rally::PaddlePictureHeight};
+    case MatchPicture::Ball:
+      break;
+  }
+  return {Rally::BallSize, Rally::BallSize};
 }
 
 }  // namespace rallix

@@ -1,14 +1,18 @@
 // rally-trace: see tools/rally_trace_lib.h and `rally-trace --help`.
 
 #include <iostream>
+#include <new>
 #include <string>
 #include <string_view>
 
 #include "replay/replay_text.h"
 #include "tools/rally_trace_lib.h"
 
-int main(int argc, char** argv) {
-  using rallix::TraceStatus;
+namespace {
+
+using rallix::TraceStatus;
+
+int Run(int argc, char** argv) {
   const auto bad = [](const std::string& problem) {
     std::cerr << "rally-trace: " << problem << "\n\n";
     rallix::PrintRallyTraceUsage(std::cerr);
@@ -35,4 +39,19 @@ int main(int argc, char** argv) {
                "\"; the script comes on standard input");
   }
   return static_cast<int>(rallix::RunRallyTrace(std::cin, std::cout, std::cerr));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Whatever else goes wrong is said in one line, as the games say it, and
+  // never ends the tool with an abort.
+  try {
+    return Run(argc, argv);
+  } catch (const std::bad_alloc&) {
+    std::cerr << "rally-trace: out of memory\n";
+  } catch (const std::exception& error) {
+    std::cerr << "rally-trace: " << error.what() << "\n";
+  }
+  return static_cast<int>(TraceStatus::RunTimeError);
 }

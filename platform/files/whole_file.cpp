@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <stdio.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -100,7 +101,14 @@ void SyncFolderOf(const std::filesystem::path& target) {
 
 }  // namespace
 
-int ReplaceFileWhole(const std::filesystem::path& target, std::string_view bytes) {
+namespace {
+
+// Writes the bytes to a fresh temporary beside the target, on the disk, then
+// hands it to `takeName`, which gives it the target's name or fails with an
+// errno. Returns that errno, or 0; the temporary never outlives a failure.
+template <typename TakeName>
+int WriteWholeThen(const std::filesystem::path& target, std::string_view bytes,
+                   TakeName&& takeName) {
   RemoveStaleTemporariesOf(target);
   const std::filesystem::path temporary = TemporaryPathBeside(target);
   FileDescriptor fd(
@@ -116,8 +124,8 @@ int ReplaceFileWhole(const std::filesystem::path& target, std::string_view bytes
   if (failure == 0) {
     failure = closeFailure;
   }
-  if (failure == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) {
-    failure = errno;
+  if (failure == 0) {
+    failure = takeName(temporary);
   }
   if (failure != 0) {
     ::unlink(temporary.c_str());
@@ -125,6 +133,39 @@ int ReplaceFileWhole(const std::filesystem::path& target, std::string_view bytes
   }
   SyncFolderOf(target);
   return 0;
+}
+
+// Gives the temporary the target's name only while no file has it. A rename
+// that refuses to replace is the one step that can tell; where the file
+// system lacks it, a second link to the temporary does the same.
+int TakeFreeName(const std::filesystem::path& temporary, const std::filesystem::path& target) {
+#if defined(RENAME_NOREPLACE) && !defined(__EMSCRIPTEN__)
+  if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
+    return 0;
+  }
+  if (errno != EINVAL && errno != ENOSYS) {
+    return errno;
+  }
+#endif
+  if (::link(temporary.c_str(), target.c_str()) != 0) {
+    return errno;
+  }
+  ::unlink(temporary.c_str());
+  return 0;
+}
+
+}  // namespace
+
+int ReplaceFileWhole(const std::filesystem::path& target, std::string_view bytes) {
+  return WriteWholeThen(target, bytes, [&target](const std::filesystem::path& temporary) {
+    return ::rename(temporary.c_str(), target.c_str()) == 0 ? 0 : errno;
+  });
+}
+
+int CreateFileWhole(const std::filesystem::path& target, std::string_view bytes) {
+  return WriteWholeThen(target, bytes, [&target](const std::filesystem::path& temporary) {
+    return TakeFreeName(temporary, target);
+  });
 }
 
 }  // namespace rallix

@@ -12,4 +12,9 @@ namespace rallix {
 // outlives a failure, and the earlier file stays as it was.
 int ReplaceFileWhole(const std::filesystem::path& target, std::string_view bytes);
 
+// The same, for a file that must not replace any other: EEXIST when the name
+// is already taken, however close together two writers come, and the file
+// that has it stays as it was.
+int CreateFileWhole(const std::filesystem::path& target, std::string_view bytes);
+
 }  // namespace rallix

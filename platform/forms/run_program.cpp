@@ -22,9 +22,8 @@ int ReportFailure(FormsRuntime& runtime, int number, const std::string& source,
             << description << "\n";
   const std::string text = "Run-time error '" + std::to_string(number) + "':\n\n" + description +
                            "\n\nSource: " + source;
-  StopSignals::ShowingMessage(true);
+  const MessageBoxUp boxUp;
   runtime.Window().ShowMessage("Rallix", text);
-  StopSignals::ShowingMessage(false);
   return 1;
 }
 

@@ -5,9 +5,10 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/detail/sdl_error.h"
+#include "platform/devices/pad_mappings_file.h"
 #include "platform/forms/event_wait.h"
 #include "platform/forms/timer.h"
+#include "platform/video/video_start.h"
 
 namespace rallix {
 namespace {
@@ -21,7 +22,7 @@ constexpr Nanoseconds kLongestIdleWait = Milliseconds(100);
 
 class FormsRuntime::SdlLibrary {
  public:
-  explicit SdlLibrary(bool headless) {
+  SdlLibrary(bool headless, const std::string& program) {
     if (headless) {
       SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
       SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
@@ -29,8 +30,11 @@ class FormsRuntime::SdlLibrary {
     // SDL would turn SIGINT and SIGTERM into a window close, which closes only
     // the form on top; the runtime ends the whole program on them instead.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // Joystick support starts later, when a screen first asks for a pad; the
+    // player hears of a mappings file it would hang on or choke on now.
+    SetAsideRefusedMappingsFile(program);
     // No SDL timers: our own clock paces everything, and they would start a thread.
-    detail::CheckSdl(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS), "Runtime", "cannot start SDL");
+    StartSdlVideo();
   }
   ~SdlLibrary() { SDL_Quit(); }
   SdlLibrary(const SdlLibrary&) = delete;
@@ -40,7 +44,7 @@ class FormsRuntime::SdlLibrary {
 FormsRuntime::FormsRuntime(RuntimeOptions options)
     : program_(std::move(options.program)),
       stopSignals_(std::make_unique<StopSignals>()),
-      sdl_(std::make_unique<SdlLibrary>(options.headless)),
+      sdl_(std::make_unique<SdlLibrary>(options.headless, program_)),
       besideWindowOpening_(std::move(options.besideWindowOpening)),
       ownClock_(options.clock == nullptr ? std::make_unique<SteadyClock>() : nullptr),
       clock_(options.clock == nullptr ? ownClock_.get() : options.clock),
@@ -53,8 +57,13 @@ FormsRuntime::FormsRuntime(RuntimeOptions options)
 FormsRuntime::~FormsRuntime() {
   // Forms outlive the runtime in the programs' start-up code; leave none of
   // them holding controls whose clock is about to go.
-  for (Form* form : std::vector<Form*>(loaded_)) {
-    UnloadForm(*form);
+  UnloadEveryForm();
+}
+
+void FormsRuntime::UnloadEveryForm() {
+  const std::vector<Form*> loaded(loaded_);
+  for (auto form = loaded.rbegin(); form != loaded.rend(); ++form) {
+    UnloadForm(**form);
   }
 }
 
@@ -88,6 +97,9 @@ bool FormsRuntime::RunFrame() {
   if (const int signal = StopSignals::Received(); signal != 0) {
     stoppedBy_ = signal;
     ended_ = true;
+    // As when the window is closed, every form hears its unload, the last
+    // shown first: a match gives the pointer back and keeps its recording.
+    UnloadEveryForm();
     return false;
   }
   WaitForWork();

@@ -98,6 +98,7 @@ class FormsRuntime {
   void ApplyRequests();
   void LoadForm(Form& form);
   void UnloadForm(Form& form);
+  void UnloadEveryForm();
   void PumpEvents();
   void MouseToControls(int x, int y, bool down);
   void KeyToFocusedControl(std::uint8_t keyCode, bool shift);

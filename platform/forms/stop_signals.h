@@ -21,6 +21,16 @@ class StopSignals {
   static void ShowingMessage(bool showing);
 };
 
+// A message box is up while one of these lives: a stop signal then ends the
+// program at once, and the box goes with it. Needs a StopSignals alive.
+class MessageBoxUp {
+ public:
+  MessageBoxUp() { StopSignals::ShowingMessage(true); }
+  ~MessageBoxUp() { StopSignals::ShowingMessage(false); }
+  MessageBoxUp(const MessageBoxUp&) = delete;
+  MessageBoxUp& operator=(const MessageBoxUp&) = delete;
+};
+
 // The exit status of a program a signal stopped, as the shell reports it.
 constexpr int ExitStatusForSignal(int signal) {
   return 128 + signal;

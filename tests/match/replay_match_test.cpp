@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdint>
 #include <filesystem>
 #include <map>
@@ -120,6 +121,18 @@ void ExpectReplayedAsPlayed(const Script& script, const std::function<void()>& l
   EXPECT_TRUE(match.ReplayPlayedOut());
 }
 
+// What the single-player settings screen leaves for a match.
+std::function<void()> LayOutSinglePlayer(std::int16_t aiSpeed, std::int16_t ballSpeed) {
+  return [aiSpeed, ballSpeed] {
+    SinglePlayerSettings s;
+    s.AISpeed = aiSpeed;
+    s.BallSpeed = ballSpeed;
+    s.BallStartX = 300;
+    WriteSinglePlayerSettings(s);
+    testing::LayOutPictures(/*withBanners=*/true);
+  };
+}
+
 TEST(MatchReplay, SinglePlayerWithKeysAndPauseReplaysFrameForFrame) {
   const Script script = {
       {3, [] { InjectKey(KeyCode::RightArrow, true); }},
@@ -130,17 +143,7 @@ TEST(MatchReplay, SinglePlayerWithKeysAndPauseReplaysFrameForFrame) {
       // Left (203) outranks Pause (197) while held: it is let go first.
       {60, [] { InjectKeyTap(KeyCode::Pause); }},
   };
-  ExpectReplayedAsPlayed<FrmSP>(
-      script,
-      [] {
-        SinglePlayerSettings s;
-        s.AISpeed = 6;
-        s.BallSpeed = 5;
-        s.BallStartX = 300;
-        WriteSinglePlayerSettings(s);
-        testing::LayOutPictures(/*withBanners=*/true);
-      },
-      PassEnd::Loss);
+  ExpectReplayedAsPlayed<FrmSP>(script, LayOutSinglePlayer(6, 5), PassEnd::Loss);
 }
 
 // The mouse player's motion, a ball picture that is none of the game's own,
@@ -173,6 +176,40 @@ TEST(MatchReplay, TwoPlayersWithMouseAndAStrangeBallReplayFrameForFrame) {
         SavePicture(checkered, "cball.bmp");
       },
       std::nullopt);
+}
+
+// SIGTERM ends the program mid-rally: what was played is kept, ending closed.
+TEST(MatchReplay, AMatchStoppedBySigtermKeepsItsRecording) {
+  const Script script = {
+      {2, [] { InjectKey(KeyCode::RightArrow, true); }},
+      {45, [] { std::raise(SIGTERM); }},
+  };
+  ExpectReplayedAsPlayed<FrmSP>(script, LayOutSinglePlayer(3, 2), std::nullopt);
+}
+
+// Esc, which no replay steers with, stops the replay then and there.
+TEST(MatchReplay, EscStopsAReplayAtOnce) {
+  testing::ScratchFolder scratch;
+  HeadlessRuntime headless;
+  StandInSettings settings(headless.Runtime());
+  FrmSP match(headless.Runtime(), settings);
+  SinglePlayerSettings standing;
+  standing.BallSpeed = 0;
+  const Replay replay{standing,
+                      {{MatchPicture::WinBanner, "win-banner", {}},
+                       {MatchPicture::LossBanner, "loss-banner", {}},
+                       {MatchPicture::BottomPaddle, "light-paddle", {}},
+                       {MatchPicture::TopPaddle, "dark-paddle", {}},
+                       {MatchPicture::Ball, "gold-ball", {}}},
+                      std::vector<PassInput>(600),
+                      std::nullopt};
+  match.PlayReplay(replay);
+  headless.Runtime().Start(match);
+  ASSERT_TRUE(headless.RunUntil([&] { return headless.Runtime().PassesRun() >= 10; }, 1000));
+  InjectKeyTap(KeyCode::Escape);
+  EXPECT_TRUE(headless.RunUntil([&] { return headless.Runtime().Ended(); }, 100));
+  EXPECT_LT(headless.Runtime().PassesRun(), 30u);
+  EXPECT_FALSE(match.ReplayPlayedOut());
 }
 
 TEST(MatchReplay, AReplayTheMatchCannotPlayIsRefusedBeforeAnythingShows) {

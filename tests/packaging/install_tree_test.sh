@@ -73,6 +73,7 @@ for options in "" "--user-folder"; do
 done
 [[ -z "$(ls -A "$elsewhere")" ]] || fail "nothing written where it started" "an empty folder" \
   "$(ls -A "$elsewhere")"
-[[ -d "$scratch/data/rallix" ]] || fail "--user-folder" "$scratch/data/rallix made" "no such folder"
+[[ -d "$scratch/data/rallix/rallix-one" ]] ||
+  fail "--user-folder" "$scratch/data/rallix/rallix-one made" "no such folder"
 echo "the installed rallix-one played a replay from an unrelated folder, and from its user folder"
 echo "PASS"

@@ -21,9 +21,9 @@ Replay TwoPlayerReplay() {
   s.Player1Device = "Pad, Left";
   s.Player2Device = "Mouse";
   s.Player1JoystickGuid = "03000000de2800000000000000000000-1";
-  Picture odd(2, 1);
+  Picture odd(40, 40);
   odd.At(0, 0) = {255, 0, 16};
-  odd.At(1, 0) = {1, 2, 3};
+  odd.At(39, 39) = {1, 2, 3};
   return Replay{s,
                 {{MatchPicture::BottomPaddle, "light-paddle", {}},
                  {MatchPicture::TopPaddle, "dark-paddle", {}},
@@ -105,8 +105,13 @@ INSTANTIATE_TEST_SUITE_P(
         {"UnknownArtwork", kHead + "picture ball football\n", "line 6: the game has no artwork"},
         {"TwiceTheBall", kHead + "picture ball gold-ball\npicture ball gold-ball\n",
          "line 7: a second picture for ball"},
-        {"ShortPixels", kHead + "picture ball pixels 2 1 ff00ff\n", "takes 12 hex digits"},
-        {"HugePixels", kHead + "picture ball pixels 99999 1 00\n", "sides from 1 to 4096"},
+        {"ShortPixels", kHead + "picture ball pixels 40 40 ff00ff\n", "takes 9600 hex digits"},
+        {"HugePixels", kHead + "picture ball pixels 4096 4096 00\n",
+         "line 6: the ball picture is 4096 x 4096; a match draws it at 40 x 40"},
+        {"TinyBall", kHead + "picture ball pixels 1 1 ff0000\n", "the ball picture is 1 x 1"},
+        {"LineLongerThanAnyPicture", kHead + std::string(3'000'000, 'a') + "\n",
+         "line 6: the line is longer than any line of a replay"},
+        {"MorePassesThanADay", kHead + "passes 5184001\n", "line 6: a replay holds at most"},
         {"NoPassCount", kHead + "0 0 2500 2500\n", "line 6: expected \"passes N\""},
         {"KeyTooHigh", kHead + "passes 1\n256 0 2500 2500\n", "line 7: expected a pass"},
         {"MouseNotANumber", kHead + "passes 1\n0 nan 2500 2500\n", "line 7: expected a pass"},
@@ -116,6 +121,8 @@ INSTANTIATE_TEST_SUITE_P(
          "line 7: a one match cannot end in \"player1\""},
         {"SomethingAfterTheEnd", kHead + "passes 0\nend win\nend loss\n",
          "line 8: nothing may follow the end line"},
+        {"BlankLinesForEver", kHead + "passes 0\nend win\n" + std::string(1000, '\n'),
+         "nothing may follow the end line"},
     }),
     [](const auto& info) { return std::string(info.param.what); });
 
