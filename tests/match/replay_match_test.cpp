@@ -187,6 +187,16 @@ TEST(MatchReplay, AMatchStoppedBySigtermKeepsItsRecording) {
   ExpectReplayedAsPlayed<FrmSP>(script, LayOutSinglePlayer(3, 2), std::nullopt);
 }
 
+// The game's own artwork for every picture a single-player match draws, the
+// ball last.
+std::vector<RecordedPicture> SinglePlayerPictures() {
+  return {{MatchPicture::WinBanner, "win-banner", {}},
+          {MatchPicture::LossBanner, "loss-banner", {}},
+          {MatchPicture::BottomPaddle, "light-paddle", {}},
+          {MatchPicture::TopPaddle, "dark-paddle", {}},
+          {MatchPicture::Ball, "gold-ball", {}}};
+}
+
 // Esc, which no replay steers with, stops the replay then and there.
 TEST(MatchReplay, EscStopsAReplayAtOnce) {
   testing::ScratchFolder scratch;
@@ -195,14 +205,7 @@ TEST(MatchReplay, EscStopsAReplayAtOnce) {
   FrmSP match(headless.Runtime(), settings);
   SinglePlayerSettings standing;
   standing.BallSpeed = 0;
-  const Replay replay{standing,
-                      {{MatchPicture::WinBanner, "win-banner", {}},
-                       {MatchPicture::LossBanner, "loss-banner", {}},
-                       {MatchPicture::BottomPaddle, "light-paddle", {}},
-                       {MatchPicture::TopPaddle, "dark-paddle", {}},
-                       {MatchPicture::Ball, "gold-ball", {}}},
-                      std::vector<PassInput>(600),
-                      std::nullopt};
+  const Replay replay{standing, SinglePlayerPictures(), std::vector<PassInput>(600), std::nullopt};
   match.PlayReplay(replay);
   headless.Runtime().Start(match);
   ASSERT_TRUE(headless.RunUntil([&] { return headless.Runtime().PassesRun() >= 10; }, 1000));
@@ -216,13 +219,8 @@ TEST(MatchReplay, AReplayTheMatchCannotPlayIsRefusedBeforeAnythingShows) {
   HeadlessRuntime headless;
   StandInSettings settings(headless.Runtime());
   FrmSP match(headless.Runtime(), settings);
-  const std::vector<RecordedPicture> pictures = {
-      {MatchPicture::WinBanner, "win-banner", {}},
-      {MatchPicture::LossBanner, "loss-banner", {}},
-      {MatchPicture::BottomPaddle, "light-paddle", {}},
-      {MatchPicture::TopPaddle, "dark-paddle", {}},
-  };
-  const Replay noBall{SinglePlayerSettings{}, pictures, {}, PassEnd::Escape};
+  Replay noBall{SinglePlayerSettings{}, SinglePlayerPictures(), {}, PassEnd::Escape};
+  noBall.pictures.pop_back();
   EXPECT_THROW(match.PlayReplay(noBall), ReplayError);
   Replay twoPlayers = noBall;
   twoPlayers.settings = TwoPlayerSettings{};

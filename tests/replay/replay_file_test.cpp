@@ -9,6 +9,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "replay/replay_folder.h"
@@ -35,14 +36,18 @@ long long PeakResidentBytes(bool reset = false) {
   return -1;
 }
 
-// What reading `path` raises.
-std::string Refusal(const std::filesystem::path& path) {
+// The ReplayError the attempt raises.
+std::string ReplayErrorOf(const std::function<void()>& attempt) {
   try {
-    ReadReplayFile(path);
+    attempt();
   } catch (const ReplayError& error) {
     return error.what();
   }
-  return "read";
+  return "none";
+}
+
+std::string Refusal(const std::filesystem::path& path) {
+  return ReplayErrorOf([&path] { ReadReplayFile(path); });
 }
 
 const std::string kHead = "rallix-replay 1\nmatch one\nstartColumn 1\nballSpeed 5\naiSpeed 7\n";
@@ -127,17 +132,9 @@ TEST(ReplayFolder, AFolderThatLoopsIsAReplayErrorWithTheReason) {
   std::filesystem::remove(place);
   std::filesystem::create_symlink("replays", place);
   const Replay replay{FirstEditionSettings{300, 5, 7}, {}, {}, PassEnd::Win};
-  for (const auto& attempt : std::vector<std::function<void()>>{
-           [&] { folder.Save(replay); }, [&] { ReplayFolder(place, "rallix"); }}) {
-    try {
-      attempt();
-      ADD_FAILURE() << "saved";
-    } catch (const ReplayError& error) {
-      EXPECT_NE(std::string(error.what()).find("Too many levels of symbolic links"),
-                std::string::npos)
-          << error.what();
-    }
-  }
+  constexpr std::string_view kReason = "Too many levels of symbolic links";
+  EXPECT_NE(ReplayErrorOf([&] { folder.Save(replay); }).find(kReason), std::string::npos);
+  EXPECT_NE(ReplayErrorOf([&] { ReplayFolder(place, "rallix"); }).find(kReason), std::string::npos);
 }
 
 }  // namespace
