@@ -6,7 +6,7 @@ SANITIZE_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-PACKAGES := g++ make cmake pkg-config libsdl2-dev libsdl2-ttf-dev \
+PACKAGES := g++ make cmake pkg-config libsdl2-dev libsdl2-ttf-dev libenet-dev \
 	libfontconfig-dev fonts-comic-neue fonts-dejavu-core fonts-urw-base35 \
 	libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick openbox \
 	clang libclang-rt-14-dev libx11-dev \

@@ -25,12 +25,13 @@ std::optional<std::string> RecordedPictureProblem(const RecordedPicture& picture
 }
 
 std::string_view MatchKindName(const MatchSettings& settings) {
-  constexpr std::string_view kNames[] = {"one", "sp", "mp"};
+  constexpr std::string_view kNames[] = {"one", "sp", "mp", "net"};
   return kNames[settings.index()];
 }
 
 std::string_view OutcomeName(const MatchSettings& settings, std::optional<PassEnd> end) {
-  const bool twoPlayers = std::holds_alternative<TwoPlayerSettings>(settings);
+  const bool twoPlayers = std::holds_alternative<TwoPlayerSettings>(settings) ||
+                          std::holds_alternative<NetworkMatchSettings>(settings);
   if (!end) {
     return "closed";
   }

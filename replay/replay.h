@@ -46,8 +46,9 @@ std::optional<std::string> PictureSizeProblem(MatchPicture part, int width, int 
 // draws that part at. None when it can be drawn.
 std::optional<std::string> RecordedPictureProblem(const RecordedPicture& picture);
 
-// "one", "sp" or "mp": the first edition's match, the full game's
-// single-player or its two-player match.
+// "one", "sp", "mp" or "net": the first edition's match, the full game's
+// single-player or its two-player match, or a two-player match between two
+// machines.
 std::string_view MatchKindName(const MatchSettings& settings);
 
 // How a match ended, in the words the programs print: "win", "loss" or "esc"

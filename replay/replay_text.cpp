@@ -36,6 +36,11 @@ constexpr std::size_t LongestReplayLine() {
 // goes on with blank lines for ever is not a replay.
 constexpr std::size_t kMostBlankLinesAfterEnd = 64;
 
+// The first version that holds a match of this kind.
+int ReplayVersionForKind(std::string_view kind) {
+  return kind == "net" ? kTwoMachineReplayVersion : kReplayVersion;
+}
+
 // Reading a replay.
 
 template <typename Number>
@@ -198,7 +203,14 @@ MatchSettings ReadSettings(ReplayReader& in, const std::string& kind) {
     s.Player2JoystickGuid = in.String("Player2JoystickGuid");
     return s;
   }
-  in.Fail("unknown match \"" + std::string(kind) + "\" (expected one, sp or mp)");
+  if (kind == "net") {
+    NetworkMatchSettings s;
+    s.BallSpeed = in.Integer16("BallSpeed");
+    s.Player1Device = in.String("Player1Device");
+    s.Player2Device = in.String("Player2Device");
+    return s;
+  }
+  in.Fail("unknown match \"" + std::string(kind) + "\" (expected one, sp, mp or net)");
 }
 
 int HexValue(char c) {
@@ -275,19 +287,37 @@ RecordedPicture ReadPicture(ReplayReader& in, std::string_view line,
   return picture;
 }
 
-PassInput ReadPass(ReplayReader& in, std::string_view line) {
+bool ParseKey(std::string_view text, std::uint8_t& key) {
+  int number = 0;
+  if (!ParseNumber(text, number) || number < 0 ||
+      number > std::numeric_limits<std::uint8_t>::max()) {
+    return false;
+  }
+  key = static_cast<std::uint8_t>(number);
+  return true;
+}
+
+bool ParseMouse(std::string_view text, float& mouseX) {
+  return ParseNumber(text, mouseX) && std::isfinite(mouseX);
+}
+
+// A pass of a match between two machines also holds the top player's own
+// keyboard and mouse.
+PassInput ReadPass(ReplayReader& in, std::string_view line, bool twoMachines) {
   const std::vector<std::string_view> fields = SplitFields(line);
   PassInput pass;
-  int key = 0;
-  const bool read = fields.size() == 4 && ParseNumber(fields[0], key) && key >= 0 && key <= 255 &&
-                    ParseNumber(fields[1], pass.mouseX) && std::isfinite(pass.mouseX) &&
-                    ParseNumber(fields[2], pass.player1JoyX) &&
-                    ParseNumber(fields[3], pass.player2JoyX);
+  const std::size_t count = twoMachines ? 6 : 4;
+  const bool read =
+      fields.size() == count && ParseKey(fields[0], pass.lastKey) &&
+      ParseMouse(fields[1], pass.mouseX) && ParseNumber(fields[2], pass.player1JoyX) &&
+      ParseNumber(fields[3], pass.player2JoyX) &&
+      (!twoMachines ||
+       (ParseKey(fields[4], pass.player2LastKey) && ParseMouse(fields[5], pass.player2MouseX)));
   if (!read) {
-    in.Fail("expected a pass \"LastKey MouseX Player1JoyX Player2JoyX\" (key 0 to 255), found " +
+    in.Fail(std::string("expected a pass \"LastKey MouseX Player1JoyX Player2JoyX") +
+            (twoMachines ? " Player2LastKey Player2MouseX" : "") + "\" (keys 0 to 255), found " +
             QuoteForMessage(line));
   }
-  pass.lastKey = static_cast<std::uint8_t>(key);
   return pass;
 }
 
@@ -312,12 +342,18 @@ Replay ReadReplay(ReplayLines lines, const std::string& source) {
     in.Fail("expected \"" + std::string(kReplayMagic) + " " + std::to_string(kReplayVersion) +
             "\", found the version " + QuoteForMessage(version));
   }
-  if (number != kReplayVersion) {
-    in.Fail("this is a version " + std::to_string(number) + " replay; this game reads version " +
-            std::to_string(kReplayVersion));
+  if (number < kReplayVersion || number > kTwoMachineReplayVersion) {
+    in.Fail("this is a version " + std::to_string(number) + " replay; this game reads versions " +
+            std::to_string(kReplayVersion) + " to " + std::to_string(kTwoMachineReplayVersion));
   }
   Replay replay;
-  replay.settings = ReadSettings(in, std::string(in.Named("match")));
+  const std::string kind(in.Named("match"));
+  if (number < ReplayVersionForKind(kind)) {
+    in.Fail("a " + kind + " match needs a version " + std::to_string(ReplayVersionForKind(kind)) +
+            " replay");
+  }
+  replay.settings = ReadSettings(in, kind);
+  const bool twoMachines = std::holds_alternative<NetworkMatchSettings>(replay.settings);
 
   std::string_view line = in.Next("the pictures or \"passes N\"");
   while (line.starts_with("picture ")) {
@@ -335,7 +371,7 @@ Replay ReadReplay(ReplayLines lines, const std::string& source) {
   // The count is never trusted for an allocation: the passes grow as their
   // lines are read.
   for (std::size_t i = 0; i < passes; ++i) {
-    replay.passes.push_back(ReadPass(in, in.Next("pass " + std::to_string(i + 1))));
+    replay.passes.push_back(ReadPass(in, in.Next("pass " + std::to_string(i + 1)), twoMachines));
   }
   replay.end = ReadEnd(in, replay.settings);
   in.RequireNothingMore();
@@ -343,6 +379,10 @@ Replay ReadReplay(ReplayLines lines, const std::string& source) {
 }
 
 }  // namespace
+
+int ReplayVersionFor(const MatchSettings& settings) {
+  return ReplayVersionForKind(MatchKindName(settings));
+}
 
 Replay ParseReplay(std::string_view text, const std::string& source) {
   return ReadReplay(LinesOfText(text), source);

@@ -46,6 +46,12 @@ void WriteSettings(ReplayWriter& out, const SinglePlayerSettings& s) {
   out.Setting("JoystickGuid", s.JoystickGuid);
 }
 
+void WriteSettings(ReplayWriter& out, const NetworkMatchSettings& s) {
+  out.Setting("BallSpeed", std::int32_t{s.BallSpeed});
+  out.Setting("Player1Device", s.Player1Device);
+  out.Setting("Player2Device", s.Player2Device);
+}
+
 void WriteSettings(ReplayWriter& out, const TwoPlayerSettings& s) {
   out.Setting("BallSpeed", std::int32_t{s.BallSpeed});
   out.Setting("Player1Device", s.Player1Device);
@@ -74,7 +80,7 @@ std::string FormatMouse(float mouseX) {
 
 std::string FormatReplay(const Replay& replay) {
   ReplayWriter out;
-  out.Line(std::string(kReplayMagic) + " " + std::to_string(kReplayVersion));
+  out.Line(std::string(kReplayMagic) + " " + std::to_string(ReplayVersionFor(replay.settings)));
   out.Line("match " + std::string(MatchKindName(replay.settings)));
   std::visit([&out](const auto& s) { WriteSettings(out, s); }, replay.settings);
   for (const RecordedPicture& picture : replay.pictures) {
@@ -88,9 +94,14 @@ std::string FormatReplay(const Replay& replay) {
     out.Line(line);
   }
   out.Line("passes " + std::to_string(replay.passes.size()));
+  const bool twoMachines = std::holds_alternative<NetworkMatchSettings>(replay.settings);
   for (const PassInput& pass : replay.passes) {
-    out.Line(std::to_string(pass.lastKey) + " " + FormatMouse(pass.mouseX) + " " +
-             std::to_string(pass.player1JoyX) + " " + std::to_string(pass.player2JoyX));
+    std::string line = std::to_string(pass.lastKey) + " " + FormatMouse(pass.mouseX) + " " +
+                       std::to_string(pass.player1JoyX) + " " + std::to_string(pass.player2JoyX);
+    if (twoMachines) {
+      line += " " + std::to_string(pass.player2LastKey) + " " + FormatMouse(pass.player2MouseX);
+    }
+    out.Line(line);
   }
   out.Line("end " + std::string(OutcomeName(replay.settings, replay.end)));
   return out.Take();

@@ -18,8 +18,29 @@ struct PassInput {
   // JoyX of each player's joystick, 0..5000: the bottom player's, then the top one's.
   std::int32_t player1JoyX = Rally::JoystickCentre;
   std::int32_t player2JoyX = Rally::JoystickCentre;
+  // The top player's own keyboard and mouse, in a match between two machines,
+  // where each player has theirs; on one machine both players share the ones
+  // above and these stay as they are.
+  std::uint8_t player2LastKey = KeyCode::None;
+  float player2MouseX = 0;
   friend bool operator==(const PassInput&, const PassInput&) = default;
 };
+
+// What one player's own machine reads for a pass in a match between two
+// machines: that player's keyboard, mouse and joystick, each as a pass takes
+// it. This, bit for bit, is what crosses the network.
+struct PlayerReading {
+  std::uint8_t lastKey = KeyCode::None;
+  float mouseX = 0;
+  std::int32_t joyX = Rally::JoystickCentre;
+  friend bool operator==(const PlayerReading&, const PlayerReading&) = default;
+};
+
+// A pass's input from the two machines' readings: the host's player steers
+// the bottom paddle, the guest's the top one.
+constexpr PassInput PassInputOf(const PlayerReading& bottom, const PlayerReading& top) {
+  return {bottom.lastKey, bottom.mouseX, bottom.joyX, top.joyX, top.lastKey, top.mouseX};
+}
 
 enum class PassEnd {
   Continue,  // drawn as usual

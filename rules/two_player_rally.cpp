@@ -5,13 +5,14 @@
 namespace rallix {
 namespace {
 
-void Steer(Rect& paddle, SteeringDevice device, const PassInput& input, std::int32_t joyX) {
+void Steer(Rect& paddle, SteeringDevice device, std::uint8_t lastKey, float mouseX,
+           std::int32_t joyX) {
   switch (device) {
     case SteeringDevice::Keyboard:
-      SteerByKey(paddle, input.lastKey);
+      SteerByKey(paddle, lastKey);
       break;
     case SteeringDevice::Mouse:
-      SteerByMouse(paddle, input.mouseX);
+      SteerByMouse(paddle, mouseX);
       break;
     case SteeringDevice::Joystick:
       SteerByJoystick(paddle, joyX);
@@ -38,13 +39,20 @@ TwoPlayerRally TwoPlayerRally::Start(std::int32_t ballSpeed, SteeringDevice play
 }
 
 PassResult RunTwoPlayerPass(TwoPlayerRally& rally, const PassInput& input) {
-  Steer(rally.PlayerRect, rally.Player1Device, input, input.player1JoyX);
-  Steer(rally.Player2Rect, rally.Player2Device, input, input.player2JoyX);
+  // On one machine the players share its keyboard and mouse.
+  const std::uint8_t player2Key = rally.TwoMachines ? input.player2LastKey : input.lastKey;
+  const float player2Mouse = rally.TwoMachines ? input.player2MouseX : input.mouseX;
+  Steer(rally.PlayerRect, rally.Player1Device, input.lastKey, input.mouseX, input.player1JoyX);
+  Steer(rally.Player2Rect, rally.Player2Device, player2Key, player2Mouse, input.player2JoyX);
 
-  if (input.lastKey == KeyCode::Escape) {
+  const auto eitherHolds = [&](std::uint8_t key) {
+    return input.lastKey == key || player2Key == key;
+  };
+  if (eitherHolds(KeyCode::Escape)) {
     return {PassEnd::Escape};
   }
-  FollowPauseKey(rally.Paused, rally.PauseHeld, input.lastKey);
+  FollowPauseKey(rally.Paused, rally.PauseHeld,
+                 eitherHolds(KeyCode::Pause) ? KeyCode::Pause : input.lastKey);
   if (rally.Paused) {
     return {PassEnd::Paused};
   }

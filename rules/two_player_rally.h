@@ -22,6 +22,9 @@ struct TwoPlayerRally {
   bool PauseHeld = false;
   SteeringDevice Player1Device = SteeringDevice::Keyboard;
   SteeringDevice Player2Device = SteeringDevice::Keyboard;
+  // Each player on a machine of their own: player 2's keys and mouse are their
+  // own (the input's player2 fields), and Esc or Pause from either counts.
+  bool TwoMachines = false;
 
   // The ball starts at the left edge just under player 2's paddle, moving
   // down and to the right; both paddles start near the left edge.
@@ -31,8 +34,8 @@ struct TwoPlayerRally {
 };
 
 // Each paddle follows its own player's device: the keys, the mouse's motion,
-// or that player's joystick reading. Steers both paddles, then honours Esc and
-// Pause whoever steers with what (so the paddles move in the pass that leaves,
+// or that player's joystick reading (between two machines, each player's own). Steers both paddles,
+// then honours Esc and Pause whoever steers with what (so the paddles move in the pass that leaves,
 // and while paused), then moves the ball and tests it with player 2's paddle
 // on top. Win and Loss are seen from player 1.
 PassResult RunTwoPlayerPass(TwoPlayerRally& rally, const PassInput& input);

@@ -19,6 +19,13 @@ MatchRally RallyFrom(const TwoPlayerSettings& s) {
                                           SteeringDeviceNamed(s.Player2Device)));
 }
 
+MatchRally RallyFrom(const NetworkMatchSettings& s) {
+  TwoPlayerRally rally = TwoPlayerRally::Start(s.BallSpeed, SteeringDeviceNamed(s.Player1Device),
+                                               SteeringDeviceNamed(s.Player2Device));
+  rally.TwoMachines = true;
+  return MatchRally(rally);
+}
+
 }  // namespace
 
 MatchRally StartRally(const MatchSettings& settings) {

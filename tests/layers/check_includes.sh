@@ -22,15 +22,18 @@ declare -A may_include=(
   [settings]="core platform rules"
   [replay]="core platform art rules settings"
   [match]="core platform art rules input settings replay"
-  [frontend]="core platform art rules input settings replay match"
+  [net]="core platform art rules input settings replay match"
+  [frontend]="core platform art rules input settings replay match net"
   [first_edition]="core platform art rules input settings replay match"
-  [apps]="core platform art rules input settings replay match frontend first_edition"
+  [apps]="core platform art rules input settings replay match net frontend first_edition"
   [tools]="core platform art rules settings replay"
   [bench]="core platform art rules input settings replay match"
 )
 # Folders where SDL's own headers may appear: the platform layer, the tests'
 # device stand-ins, and the bare SDL2 floor the benchmarks measure us against.
 sdl_allowed_re='^(platform|tests/support|bench/floor)/'
+# ENet, the network transport, stays inside net/.
+enet_allowed_re='^(net|tests/net)/'
 
 # platform/video/display.h -> platform/video; rules/x.h -> rules.
 layer_of() {
@@ -72,6 +75,10 @@ while IFS= read -r file; do
     elif [[ "$line" =~ ^[[:space:]]*#[[:space:]]*include[[:space:]]*\<SDL ]] &&
          ! [[ "$file" =~ $sdl_allowed_re ]]; then
       echo "$file:$line_number: SDL is included outside platform/"
+      failures=$((failures + 1))
+    elif [[ "$line" =~ ^[[:space:]]*#[[:space:]]*include[[:space:]]*\<enet/ ]] &&
+         ! [[ "$file" =~ $enet_allowed_re ]]; then
+      echo "$file:$line_number: ENet is included outside net/"
       failures=$((failures + 1))
     fi
   done < "$file"

@@ -43,6 +43,10 @@ TEST(ReplayText, EveryKindOfMatchComesBackAsItWasWritten) {
       TwoPlayerReplay(),
       Replay{single, {{MatchPicture::WinBanner, "win-banner", {}}}, {}, std::nullopt},
       Replay{FirstEditionSettings{759, 6, 11}, {}, {{197, 0, 2500, 2500}}, PassEnd::Loss},
+      Replay{NetworkMatchSettings{5, "Keyboard", "Mouse"},
+             {},
+             {{205, 0, 2500, 2500, 203, -2.5f}, {1, 0, 0, 5000, 197, 0}},
+             PassEnd::Win},
   };
   for (const Replay& replay : replays) {
     const Replay back = ParseReplay(FormatReplay(replay), "replay");
@@ -93,7 +97,13 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::ValuesIn(std::vector<BrokenReplay>{
         {"Empty", "", "line 1: the file ends where rallix-replay"},
         {"NotAReplay", "P6\n800 600\n", "line 1: expected \"rallix-replay VALUE\""},
-        {"NewerVersion", "rallix-replay 2\n", "line 1: this is a version 2 replay"},
+        {"NewerVersion", "rallix-replay 3\n", "line 1: this is a version 3 replay"},
+        {"NetMatchInVersion1", "rallix-replay 1\nmatch net\nBallSpeed 4\n",
+         "line 2: a net match needs a version 2 replay"},
+        {"NetPassWithoutTheTopPlayersKeys",
+         "rallix-replay 2\nmatch net\nBallSpeed 4\nPlayer1Device \"Keyboard\"\n"
+         "Player2Device \"Mouse\"\npasses 1\n0 0 2500 2500\n",
+         "line 7: expected a pass \"LastKey MouseX Player1JoyX Player2JoyX Player2LastKey"},
         {"UnknownMatch", "rallix-replay 1\nmatch tennis\n", "line 2: unknown match \"tennis\""},
         {"SettingOutOfOrder", "rallix-replay 1\nmatch one\nballSpeed 5\n",
          "line 3: expected \"startColumn VALUE\""},

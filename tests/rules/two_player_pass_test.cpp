@@ -156,6 +156,25 @@ TEST(TwoPlayerPass, EscapeAndPauseWorkWhateverTheDevices) {
   }
 }
 
+// Two machines, two keyboards: each player's keys steer their own paddle
+// only, and Esc or Pause from either player counts for both.
+TEST(TwoPlayerPass, OnTwoMachinesEachPlayersKeysAreTheirOwn) {
+  TwoPlayerRally rally = TwoPlayerRally::Start(5);
+  rally.TwoMachines = true;
+  const auto pass = [&rally](std::uint8_t bottomKey, std::uint8_t topKey) {
+    return RunTwoPlayerPass(rally, PassInputOf({bottomKey, 0, Rally::JoystickCentre},
+                                               {topKey, 0, Rally::JoystickCentre}));
+  };
+  pass(KeyCode::RightArrow, KeyCode::LeftArrow);
+  EXPECT_EQ(rally.PlayerRect, BottomAt(37));
+  EXPECT_EQ(rally.Player2Rect, TopAt(29)) << "the top player's own Left";
+  EXPECT_EQ(pass(KeyCode::None, KeyCode::Pause).end, PassEnd::Paused);
+  EXPECT_EQ(pass(KeyCode::Pause, KeyCode::Pause).end, PassEnd::Paused) << "held, not pressed";
+  EXPECT_EQ(pass(KeyCode::None, KeyCode::None).end, PassEnd::Paused);
+  EXPECT_EQ(pass(KeyCode::Pause, KeyCode::None).end, PassEnd::Continue);
+  EXPECT_EQ(pass(KeyCode::None, KeyCode::Escape).end, PassEnd::Escape);
+}
+
 TEST(TwoPlayerPass, WhilePausedBothPaddlesSteerAndTheBallStands) {
   TwoPlayerRally rally = TwoPlayerRally::Start(5);
   ASSERT_EQ(RunTwoPlayerPass(rally, Input(kKeyboard, kMouse, KeyCode::Pause)).end, PassEnd::Paused);
