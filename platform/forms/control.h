@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/time/clock.h"
@@ -88,6 +89,12 @@ class Control {
   // A key while the control has the focus; true when it used the key.
   virtual bool KeyDown(std::uint8_t) { return false; }
   virtual bool TakesFocus() const { return false; }
+  // Text typed (or pasted) while the control has the focus, in UTF-8. The
+  // system's text input runs only while a control that takes text has it,
+  // so keys pressed elsewhere (in a match) never turn into text.
+  virtual bool TakesText() const { return false; }
+  virtual void TextInput(std::string_view) {}
+  virtual void GainFocus() {}
   // Clicking elsewhere, or the focus moving on, closes what the control opened.
   virtual void LoseFocus() {}
   bool hasFocus = false;

@@ -52,6 +52,7 @@ void Form::SetFocus(Control* control) {
   focused_ = control;
   if (focused_ != nullptr) {
     focused_->hasFocus = true;
+    focused_->GainFocus();
   }
 }
 

@@ -180,6 +180,7 @@ void FormsRuntime::ApplyRequests() {
   }
   if (!ended_) {
     FollowTopForm();
+    FollowFocusWithTextInput();
   }
 }
 

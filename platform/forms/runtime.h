@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/audio/sound.h"
@@ -102,6 +103,8 @@ class FormsRuntime {
   void PumpEvents();
   void MouseToControls(int x, int y, bool down);
   void KeyToFocusedControl(std::uint8_t keyCode, bool shift);
+  void TextToFocusedControl(std::string_view utf8);
+  void FollowFocusWithTextInput();
   void FireTimers();
   void RunDuePasses();
   void DrawTop();

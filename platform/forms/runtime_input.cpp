@@ -3,6 +3,9 @@
 
 #include <SDL.h>
 
+#include <memory>
+#include <string>
+
 #include "core/key_codes.h"
 #include "platform/devices/key_code_table.h"
 #include "platform/forms/runtime.h"
@@ -18,6 +21,7 @@ bool MayChangeTheScreen(Uint32 eventType) {
     case SDL_QUIT:
     case SDL_KEYDOWN:
     case SDL_KEYUP:
+    case SDL_TEXTINPUT:
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
     case SDL_WINDOWEVENT:
@@ -27,6 +31,29 @@ bool MayChangeTheScreen(Uint32 eventType) {
     default:
       return false;
   }
+}
+
+// The focused control of the form on top, when it is one that takes text.
+Control* TextTaker(const Form* top) {
+  Control* focused = top != nullptr ? top->Focused() : nullptr;
+  return focused != nullptr && focused->enabled && focused->visible && focused->TakesText()
+             ? focused
+             : nullptr;
+}
+
+bool IsPasteKey(const SDL_Keysym& key) {
+  // By the key's meaning, not its place, as every program on the desktop does.
+  return key.sym == SDLK_v && (key.mod & KMOD_CTRL) != 0;
+}
+
+struct SdlTextFree {
+  void operator()(char* text) const { SDL_free(text); }
+};
+
+std::string ClipboardText() {
+  // SDL gives an empty copy when the clipboard holds no text or cannot be read.
+  const std::unique_ptr<char, SdlTextFree> text(SDL_GetClipboardText());
+  return text != nullptr ? std::string(text.get()) : std::string();
 }
 
 }  // namespace
@@ -52,10 +79,19 @@ void FormsRuntime::PumpEvents() {
         const std::uint8_t code = KeyCodeFromScancode(event.key.keysym.scancode);
         devices_.OnKey(code, event.type == SDL_KEYDOWN);
         if (event.type == SDL_KEYDOWN) {
-          KeyToFocusedControl(code, (event.key.keysym.mod & KMOD_SHIFT) != 0);
+          if (!IsPasteKey(event.key.keysym)) {
+            KeyToFocusedControl(code, (event.key.keysym.mod & KMOD_SHIFT) != 0);
+          } else if (TextTaker(TopForm()) != nullptr) {
+            // Read only for a control that takes it: reading may wait on
+            // another program.
+            TextToFocusedControl(ClipboardText());
+          }
         }
         break;
       }
+      case SDL_TEXTINPUT:
+        TextToFocusedControl(event.text.text);
+        break;
       case SDL_MOUSEMOTION:
         devices_.OnMouseMotion(event.motion.xrel, event.motion.yrel);
         break;
@@ -118,6 +154,33 @@ void FormsRuntime::KeyToFocusedControl(std::uint8_t keyCode, bool shift) {
     top->focused_->KeyDown(keyCode);
   }
   ApplyRequests();
+}
+
+void FormsRuntime::TextToFocusedControl(std::string_view utf8) {
+  if (Control* target = TextTaker(TopForm()); target != nullptr) {
+    target->TextInput(utf8);
+    ApplyRequests();
+  }
+}
+
+// Called after anything that may move the focus, before the next event is
+// read: the system turns keys into text as it reads them.
+void FormsRuntime::FollowFocusWithTextInput() {
+  const Control* target = TextTaker(TopForm());
+  if ((target != nullptr) == (SDL_IsTextInputActive() == SDL_TRUE)) {
+    return;
+  }
+  if (target == nullptr) {
+    SDL_StopTextInput();
+    return;
+  }
+  // Where an input method shows what is being composed, or an on-screen
+  // keyboard keeps clear of.
+  const SDL_Rect area{target->bounds.left, target->bounds.top,
+                      target->bounds.right - target->bounds.left,
+                      target->bounds.bottom - target->bounds.top};
+  SDL_SetTextInputRect(&area);
+  SDL_StartTextInput();
 }
 
 }  // namespace rallix

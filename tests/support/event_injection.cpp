@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include "core/key_codes.h"
 #include "platform/detail/sdl_error.h"
 #include "platform/devices/key_code_table.h"
 
@@ -33,20 +34,47 @@ void PushButton(Uint32 type, int x, int y) {
   Push(event);
 }
 
-}  // namespace
-
-void InjectKey(std::uint8_t keyCode, bool down) {
+void PushKey(std::uint8_t keyCode, bool down, Uint16 modifiers) {
   SDL_Event event{};
   event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
   event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
   event.key.keysym.scancode = ScancodeFor(keyCode);
   event.key.keysym.sym = SDL_GetKeyFromScancode(event.key.keysym.scancode);
+  event.key.keysym.mod = modifiers;
   Push(event);
+}
+
+}  // namespace
+
+void InjectKey(std::uint8_t keyCode, bool down) {
+  PushKey(keyCode, down, KMOD_NONE);
 }
 
 void InjectKeyTap(std::uint8_t keyCode) {
   InjectKey(keyCode, true);
   InjectKey(keyCode, false);
+}
+
+void InjectText(const std::string& utf8) {
+  SDL_Event event{};
+  if (utf8.size() >= sizeof(event.text.text)) {
+    throw RuntimeError(ErrorNumber::SubscriptOutOfRange, "InjectText",
+                       "more text than one event holds: " + utf8);
+  }
+  event.type = SDL_TEXTINPUT;
+  utf8.copy(event.text.text, utf8.size());
+  Push(event);
+}
+
+void InjectPaste(const std::string& clipboard) {
+  detail::CheckSdl(SDL_SetClipboardText(clipboard.c_str()), "InjectPaste",
+                   "cannot fill the clipboard");
+  PushKey(KeyCode::V, true, KMOD_LCTRL);
+  PushKey(KeyCode::V, false, KMOD_LCTRL);
+}
+
+bool TextInputRunning() {
+  return SDL_IsTextInputActive() == SDL_TRUE;
 }
 
 void InjectMouseMotion(int dx, int dy) {

@@ -3,6 +3,7 @@
 // tests and tools drive the real event path with these.
 
 #include <cstdint>
+#include <string>
 
 namespace rallix {
 
@@ -13,5 +14,11 @@ void InjectMouseMotion(int dx, int dy);
 void InjectClick(int x, int y);
 // The window manager's close button.
 void InjectQuit();
+// Text as the system's text input delivers it (at most 31 bytes of UTF-8).
+void InjectText(const std::string& utf8);
+// Puts the text on the clipboard, then presses and releases Ctrl+V.
+void InjectPaste(const std::string& clipboard);
+// Whether the runtime has the system's text input running.
+bool TextInputRunning();
 
 }  // namespace rallix
