@@ -10,7 +10,8 @@
 
 namespace rallix {
 
-MatchForm::Design::Design(ControlList& controls) : list(controls), Timer1(list, "Timer1", 0) {}
+MatchForm::Design::Design(ControlList& controls)
+    : list(controls), Timer1(list, "Timer1", 0), KeepAlive(list, "KeepAlive", 0) {}
 
 MatchForm::MatchForm(FormsRuntime& runtime, Form& returnTo, MatchOptions options)
     : Form(runtime, options.design),
@@ -32,13 +33,14 @@ void MatchForm::PlayReplay(const Replay& replay) {
 void MatchForm::CreateControls() {
   Design& d = design_.emplace(ControlsForDesign());
   d.Timer1.onTimer = [this] { Timer1_Timer(); };
+  d.KeepAlive.onTimer = [this] { EndingTick(); };
 }
 
 void MatchForm::Form_Load() {
   hitSound_ = SoundBuffer::Load(runtime_.Sound(), FindDataFile(MatchFiles::HitSound));
   lastInput_ = PassInput{};
   outcome_.reset();
-  MatchPictures pictures = replay_ ? SetUpReplay() : SetUpLive();
+  MatchPictures pictures = SetUpMatch();
   screen_.emplace(options_.look, std::move(pictures));
   // Full screen takes the screen's size only at the first paint; until then
   // the field is shown black over the form's own colour.
@@ -67,6 +69,15 @@ MatchPictures MatchForm::SetUpLive() {
     input_ = &recording_.emplace(*live_);
   }
   return pictures;
+}
+
+MatchPictures MatchForm::SetUpMatch() {
+  return replay_ ? SetUpReplay() : SetUpLive();
+}
+
+CreatorInputDetector* MatchForm::Pad(int player) {
+  std::optional<CreatorInputDetector>& pad = pads_.at(static_cast<std::size_t>(player - 1));
+  return pad ? &*pad : nullptr;
 }
 
 void MatchForm::OpenPad(int player, const std::string& identifier) {
@@ -117,14 +128,11 @@ void MatchForm::FramePass() {
     EndReplay(false);
     return;
   }
-  const std::optional<PassInput> input = input_->Next();
-  if (!input) {
-    // The recording stops here: the match it kept was closed at this point.
-    EndReplay(true);
+  const std::optional<PassResult> ran = RunPass();
+  if (!ran) {
     return;
   }
-  lastInput_ = *input;
-  const PassResult result = rally_.Pass(*input);
+  const PassResult& result = *ran;
   if (result.hitSound) {
     hitSound_->Play();
   }
@@ -145,18 +153,53 @@ void MatchForm::FramePass() {
   }
 }
 
+std::optional<PassResult> MatchForm::RunPass() {
+  const std::optional<PassInput> input = input_->Next();
+  if (!input) {
+    // The recording stops here: the match it kept was closed at this point.
+    EndReplay(true);
+    return std::nullopt;
+  }
+  lastInput_ = *input;
+  return rally_.Pass(*input);
+}
+
+void MatchForm::EndWithoutOutcome() {
+  outcome_.reset();
+  StopFrameLoop();
+  ShowEndingFor(kEscapeDelayMs);
+  SaveRecording();
+}
+
+void MatchForm::ShowEndingFor(int delayMs) {
+  design_->Timer1.SetInterval(delayMs);
+  design_->KeepAlive.SetInterval(EndingTickMs());
+}
+
+void MatchForm::RecordOwnWay(const MatchPictures& pictures) {
+  if (Recording()) {
+    recordedPictures_ = pictures.Record();
+    recordingOwnWay_ = true;
+  }
+}
+
+std::vector<PassInput> MatchForm::RecordedPasses() {
+  return recording_ ? recording_->TakePasses() : std::vector<PassInput>{};
+}
+
 void MatchForm::EndRally(PassEnd end) {
   outcome_ = end;
   replayPlayedOut_ = replay_.has_value();
   screen_->ShowEnding(end);
   StopFrameLoop();
-  design_->Timer1.SetInterval(EndingDelayMs(end));
+  ShowEndingFor(EndingDelayMs(end));
   SaveRecording();
 }
 
 void MatchForm::Timer1_Timer() {
   pointer_.Restore();
   design_->Timer1.SetInterval(0);
+  design_->KeepAlive.SetInterval(0);
   ReleaseMatch();
   Unload();
   if (replay_) {
@@ -176,12 +219,15 @@ void MatchForm::Form_Unload() {
 }
 
 void MatchForm::SaveRecording() {
-  if (!recording_) {
+  if (!recording_ && !recordingOwnWay_) {
     return;
   }
+  recordingOwnWay_ = false;
   // A recording cut short at the most a replay holds ends where it was cut.
-  const std::optional<PassEnd> end = recording_->CutShort() ? std::nullopt : outcome_;
-  const Replay replay{settings_, std::move(recordedPictures_), recording_->TakePasses(), end};
+  const bool cutShort = recording_ && recording_->CutShort();
+  std::vector<PassInput> passes = RecordedPasses();
+  const std::optional<PassEnd> end = cutShort ? std::nullopt : outcome_;
+  const Replay replay{settings_, std::move(recordedPictures_), std::move(passes), end};
   recording_.reset();
   try {
     replayFolder_->Save(replay);

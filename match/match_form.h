@@ -16,9 +16,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "input/creator_input_detector.h"
 #include "match/match_look.h"
+#include "match/match_pictures.h"
 #include "match/match_pointer.h"
 #include "match/match_screen.h"
 #include "match/pass_input_source.h"
@@ -81,6 +83,34 @@ class MatchForm : public Form {
   void OpenPad(int player, const std::string& identifier);
   // The live devices' input, while a live match runs.
   const LiveInput* Live() const { return live_ ? &*live_ : nullptr; }
+  // A player's pad as opened by OpenPad; null when none is.
+  CreatorInputDetector* Pad(int player);
+
+  // A match whose settings, pictures and passes come from elsewhere than the
+  // settings screen's files and this machine's devices alone (a match between
+  // two machines) sets itself up here, with UseSettings and UseRally; the
+  // default plays a replay or the live devices.
+  virtual MatchPictures SetUpMatch();
+  // One pass of the frame loop; none when this frame runs no pass (or the
+  // match has ended in it). The default gives the input source's next input
+  // to the rally.
+  virtual std::optional<PassResult> RunPass();
+  // The passes a recording of this match keeps.
+  virtual std::vector<PassInput> RecordedPasses();
+  void UseSettings(const MatchSettings& settings) { settings_ = settings; }
+  void UseRally(const MatchRally& rally) { rally_ = rally; }
+  // Every match played is being recorded.
+  bool Recording() const { return replayFolder_ != nullptr; }
+  // A match set up its own way is recorded from these pictures and its
+  // RecordedPasses(), when matches are being recorded.
+  void RecordOwnWay(const MatchPictures& pictures);
+  // The match stops before its rally ended, as when its window is closed: no
+  // outcome, and the screen that started it comes back at once.
+  void EndWithoutOutcome();
+  // How often EndingTick comes while the last picture shows; 0: never. A
+  // match over a link keeps the link answering meanwhile.
+  virtual int EndingTickMs() const { return 0; }
+  virtual void EndingTick() {}
 
   // The keyboard and the mouse.
   std::optional<CreatorInputDetector> Detector;
@@ -89,8 +119,11 @@ class MatchForm : public Form {
   struct Design {
     ControlList& list;
     Timer Timer1;
+    // Ticks only while the last picture shows, for a match that asks to.
+    Timer KeepAlive;
     explicit Design(ControlList& controls);
   };
+  void ShowEndingFor(int delayMs);
 
   void CreateControls() final;
   void DestroyControls() final { design_.reset(); }
@@ -133,6 +166,7 @@ class MatchForm : public Form {
   std::optional<MatchPictures> replayPictures_;
   bool replayPlayedOut_ = false;
   std::vector<RecordedPicture> recordedPictures_;
+  bool recordingOwnWay_ = false;
 };
 
 }  // namespace rallix

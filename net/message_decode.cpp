@@ -69,7 +69,7 @@ DecodeResult ReadRefusal(WireReader& r) {
 }
 
 DecodeResult ReadMatchSettings(WireReader& r) {
-  MatchSettings m;
+  MatchChoices m;
   m.ballSpeed = r.I16();
   m.ball = r.U8();
   const auto host = EnumFrom(r.U8(), SteeringDevice::Joystick);
@@ -148,7 +148,7 @@ DecodeResult Decode(std::span<const std::uint8_t> bytes) {
       return ReadHello(r);
     case MessageType::Refusal:
       return ReadRefusal(r);
-    case MessageType::MatchSettings:
+    case MessageType::MatchChoices:
       return ReadMatchSettings(r);
     case MessageType::Start:
       return Finish(r, std::nullopt, Start{r.U32()});

@@ -28,7 +28,7 @@ void Put(WireWriter& w, const Refusal& m) {
   w.Text(Cut(m.text, kMaxRefusalTextBytes));
 }
 
-void Put(WireWriter& w, const MatchSettings& m) {
+void Put(WireWriter& w, const MatchChoices& m) {
   w.I16(m.ballSpeed);
   w.U8(m.ball);
   w.U8(Byte(m.hostDevice));

@@ -54,7 +54,7 @@ inline constexpr std::int32_t kJoystickMost = 5000;
 enum class MessageType : std::uint8_t {
   Hello = 1,
   Refusal = 2,
-  MatchSettings = 3,
+  MatchChoices = 3,
   Start = 4,
   Cancel = 5,
   End = 6,
@@ -88,13 +88,13 @@ struct Refusal {
 };
 
 // What the host chose on its settings screen for both machines' match.
-struct MatchSettings {
-  static constexpr MessageType kType = MessageType::MatchSettings;
+struct MatchChoices {
+  static constexpr MessageType kType = MessageType::MatchChoices;
   std::int16_t ballSpeed = kSlowestBallSpeed;  // kSlowestBallSpeed..kFastestBallSpeed
   std::uint8_t ball = 0;                       // below kBallChoices
   SteeringDevice hostDevice = SteeringDevice::Keyboard;
   SteeringDevice guestDevice = SteeringDevice::Keyboard;
-  friend bool operator==(const MatchSettings&, const MatchSettings&) = default;
+  friend bool operator==(const MatchChoices&, const MatchChoices&) = default;
 };
 
 struct Start {
@@ -160,7 +160,7 @@ struct Announce {
   friend bool operator==(const Announce&, const Announce&) = default;
 };
 
-using Message = std::variant<Hello, Refusal, MatchSettings, Start, Cancel, End, Inputs, Checksum,
+using Message = std::variant<Hello, Refusal, MatchChoices, Start, Cancel, End, Inputs, Checksum,
                              Discover, Announce>;
 
 // The largest message the encoder can produce: an Inputs full of readings.

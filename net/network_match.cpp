@@ -6,20 +6,27 @@
 #include <variant>
 
 namespace rallix::net {
-namespace {
+NetworkMatch::NetworkMatch(NetLink& link, RollbackSession session, std::uint32_t firstWirePass)
+    : link_(link), firstWirePass_(firstWirePass), session_(std::move(session)) {}
 
-// Pass numbers cross the wire in 32 bits: a match of 60 passes a second would
-// need two years to run out of them.
-std::uint32_t WirePass(PassNumber pass) {
-  return static_cast<std::uint32_t>(std::max<PassNumber>(pass, 0));
+// Pass numbers cross the wire in 32 bits: matches of 60 passes a second would
+// need two years of play on one link to run out of them.
+std::uint32_t NetworkMatch::WirePass(PassNumber pass) const {
+  return firstWirePass_ + static_cast<std::uint32_t>(std::max<PassNumber>(pass, 0));
 }
 
-}  // namespace
+std::optional<PassNumber> NetworkMatch::SessionPass(std::uint32_t wirePass) const {
+  if (wirePass < firstWirePass_) {
+    return std::nullopt;
+  }
+  return static_cast<PassNumber>(wirePass - firstWirePass_);
+}
 
-NetworkMatch::NetworkMatch(NetLink& link, RollbackSession session)
-    : link_(link), session_(std::move(session)) {}
+std::uint32_t NetworkMatch::NextFirstWirePass() const {
+  return WirePass(session_.NextPass() + RollbackSession::kMaxInputDelay) + kPassesBetweenMatches;
+}
 
-NetFrame NetworkMatch::Frame(const PlayerReading& local) {
+void NetworkMatch::TakeEvents() {
   for (NetEvent& event : link_.Poll(0)) {
     if (std::holds_alternative<LinkDown>(event)) {
       Stop(MatchStop::PartnerLeft);
@@ -27,6 +34,14 @@ NetFrame NetworkMatch::Frame(const PlayerReading& local) {
       Take(*message);
     }
   }
+}
+
+void NetworkMatch::KeepAlive() {
+  TakeEvents();
+}
+
+NetFrame NetworkMatch::Frame(const PlayerReading& local) {
+  TakeEvents();
   NetFrame frame;
   if (!stop_) {
     frame.passes = session_.AdvanceFrame(local);
@@ -42,11 +57,17 @@ void NetworkMatch::Take(const Message& message) {
       [this](const auto& m) {
         using Type = std::decay_t<decltype(m)>;
         if constexpr (std::is_same_v<Type, Inputs>) {
-          session_.AddRemoteReadings(m.firstPass, m.readings);
-          session_.Acknowledge(static_cast<PassNumber>(m.heldPasses) - 1);
+          const std::optional<PassNumber> first = SessionPass(m.firstPass);
+          const std::optional<PassNumber> held = SessionPass(m.heldPasses);
+          if (!first || !held) {
+            return;  // a late packet of an earlier match
+          }
+          session_.AddRemoteReadings(*first, m.readings);
+          session_.Acknowledge(*held - 1);
           session_.SetRemoteAdvantage(m.advantage);
         } else if constexpr (std::is_same_v<Type, Checksum>) {
-          if (session_.CheckRemoteChecksum(m.pass, m.value) == Agreement::Differs) {
+          const std::optional<PassNumber> pass = SessionPass(m.pass);
+          if (pass && session_.CheckRemoteChecksum(*pass, m.value) == Agreement::Differs) {
             // Say so before stopping: the other machine may not have seen it yet.
             link_.Send(End{MatchOutcome::Desync, m.pass});
             Stop(MatchStop::Disagreement);

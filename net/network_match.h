@@ -30,9 +30,13 @@ class NetworkMatch {
  public:
   // Every second of confirmed play, its checksum goes to the other machine.
   static constexpr int kChecksumEveryPasses = 60;
+  // Between the last pass of one match on a link and the first of the next.
+  static constexpr std::uint32_t kPassesBetweenMatches = 1000;
 
-  // The link stays the caller's and outlives this.
-  NetworkMatch(NetLink& link, RollbackSession session);
+  // The link stays the caller's and outlives this. The session's pass 0 is
+  // firstWirePass on the wire, past every pass of the matches played on the
+  // link before, so that a late packet of one is never taken for this one's.
+  NetworkMatch(NetLink& link, RollbackSession session, std::uint32_t firstWirePass = 0);
 
   // Whether the next frame runs a pass: a frame that does not drops its
   // reading, so a key tapped meanwhile is better left in the device.
@@ -40,6 +44,12 @@ class NetworkMatch {
   NetFrame Frame(const PlayerReading& local);
 
   const RollbackSession& Session() const { return session_; }
+  // Where the next match on this link may start.
+  std::uint32_t NextFirstWirePass() const;
+  // Answers the link while the match shows its last picture: the partner's
+  // leaving is still heard, and its messages are taken in so that its link
+  // does not wait on ours.
+  void KeepAlive();
   std::optional<MatchStop> Stopped() const { return stop_; }
 
  private:
@@ -47,8 +57,13 @@ class NetworkMatch {
   void Stop(MatchStop why);
   void SendReadings();
   void SendChecksum();
+  void TakeEvents();
+  // The session's pass for a wire pass; none for a pass of an earlier match.
+  std::optional<PassNumber> SessionPass(std::uint32_t wirePass) const;
+  std::uint32_t WirePass(PassNumber pass) const;
 
   NetLink& link_;
+  std::uint32_t firstWirePass_;
   RollbackSession session_;
   PassNumber lastChecksumSent_ = -1;
   std::optional<MatchStop> stop_;

@@ -27,8 +27,8 @@ TEST(MessagesTest, EveryMessageComesBackAsItWentBitForBit) {
       Hello{kProtocolVersion, "0.4", longestName},
       Hello{0xBEEF, "", ""},  // another version still reads, to be refused politely
       Refusal{RefusalReason::Full, "This game already has its second player."},
-      MatchSettings{kFastestBallSpeed, kBallChoices - 1, SteeringDevice::Joystick,
-                    SteeringDevice::Mouse},
+      MatchChoices{kFastestBallSpeed, kBallChoices - 1, SteeringDevice::Joystick,
+                   SteeringDevice::Mouse},
       Start{123456789},
       Cancel{},
       End{MatchOutcome::Desync, 0xFFFFFFFFu},
@@ -74,7 +74,7 @@ Bytes InputsWithAdvantage(int advantage) {
 
 TEST(MessagesTest, DecoderDropsWhatTheGameNeverSends) {
   constexpr std::uint32_t kNaN = 0x7FC00000, kInfinity = 0x7F800000;
-  Bytes settings = Encode(MatchSettings{});
+  Bytes settings = Encode(MatchChoices{});
   auto settingsWith = [&](std::size_t at, std::uint8_t value) {
     Bytes b = settings;
     b[at] = value;

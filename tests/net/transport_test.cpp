@@ -76,14 +76,14 @@ TEST(TransportTest, HostAndGuestSayHelloAndExchangeSettingsAndInputs) {
   Match m;
   EXPECT_TRUE(m.host.Send(Hello{kProtocolVersion, "0.4", "host-machine"}));
   EXPECT_TRUE(m.guest.Send(Hello{kProtocolVersion, "0.4", "guest-machine"}));
-  const MatchSettings settings{6, 2, SteeringDevice::Mouse, SteeringDevice::Joystick};
+  const MatchChoices settings{6, 2, SteeringDevice::Mouse, SteeringDevice::Joystick};
   EXPECT_TRUE(m.host.Send(settings));
   EXPECT_FALSE(m.host.Send(Discover{}));  // never on the link
   ASSERT_TRUE(
-      PollUntil({&m.h, &m.g}, [&] { return m.h.Find<Hello>() && m.g.Find<MatchSettings>(); }));
+      PollUntil({&m.h, &m.g}, [&] { return m.h.Find<Hello>() && m.g.Find<MatchChoices>(); }));
   EXPECT_EQ(m.h.Find<Hello>()->playerName, "guest-machine");
   EXPECT_EQ(m.g.Find<Hello>()->playerName, "host-machine");
-  EXPECT_EQ(*m.g.Find<MatchSettings>(), settings);
+  EXPECT_EQ(*m.g.Find<MatchChoices>(), settings);
 
   // Inputs travel unreliably: like the session, send until one arrives.
   const Inputs inputs{10, 9, -3, {{72, 1.5f, 4000}, {0, -0.25f, 2500}}};
@@ -127,7 +127,7 @@ class RawSocket {
 TEST(TransportTest, BadPacketsAndStrayDatagramsAreDroppedAndCountedAndTheLinkHolds) {
   Match m;
   // What a broken or hostile guest could send through the link...
-  EXPECT_TRUE(m.guest.Send(MatchSettings{9, 0, SteeringDevice::Keyboard, SteeringDevice::Mouse}));
+  EXPECT_TRUE(m.guest.Send(MatchChoices{9, 0, SteeringDevice::Keyboard, SteeringDevice::Mouse}));
   const Inputs notANumber{0, 0, 0, {{0, std::numeric_limits<float>::quiet_NaN(), 2500}}};
   // ...and what anybody could send to the port: neither ENet's header nor a Discover.
   const RawSocket raw;
@@ -145,7 +145,7 @@ TEST(TransportTest, BadPacketsAndStrayDatagramsAreDroppedAndCountedAndTheLinkHol
   }));
   EXPECT_TRUE(m.guest.Send(Checksum{1, 2}));
   ASSERT_TRUE(PollUntil({&m.h, &m.g}, [&] { return m.h.Find<Checksum>() != nullptr; }));
-  EXPECT_EQ(m.h.Find<MatchSettings>(), nullptr);
+  EXPECT_EQ(m.h.Find<MatchChoices>(), nullptr);
   EXPECT_EQ(m.h.Find<Inputs>(), nullptr);
   EXPECT_TRUE(m.host.Connected() && m.guest.Connected());
 }
