@@ -1,5 +1,6 @@
 #include "apps/game_options.h"
 
+#include <charconv>
 #include <string>
 
 namespace rallix {
@@ -12,6 +13,21 @@ std::filesystem::path ValueOf(std::span<const char* const> arguments, std::size_
     throw UsageError(option + " needs a " + (option == "--record" ? "folder" : "file"));
   }
   return arguments[++at];
+}
+
+// The port after --host, when the next argument is one; the game's own port
+// otherwise.
+std::uint16_t HostPortOf(std::span<const char* const> arguments, std::size_t& at) {
+  if (at + 1 >= arguments.size() || std::string_view(arguments[at + 1]).starts_with("-")) {
+    return kDefaultHostPort;
+  }
+  const std::string_view text = arguments[++at];
+  unsigned port = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), port);
+  if (error != std::errc{} || end != text.data() + text.size() || port == 0 || port > 65535) {
+    throw UsageError("--host takes a port from 1 to 65535, not \"" + std::string(text) + "\"");
+  }
+  return static_cast<std::uint16_t>(port);
 }
 
 }  // namespace
@@ -30,7 +46,15 @@ GameOptions ParseGameOptions(std::span<const char* const> arguments) {
       options.recordFolder = ValueOf(arguments, at);
     } else if (argument == "--replay" && !options.replayFile) {
       options.replayFile = ValueOf(arguments, at);
-    } else if (argument == "--record" || argument == "--replay") {
+    } else if (argument == "--host" && !options.hostPort) {
+      options.hostPort = HostPortOf(arguments, at);
+    } else if (argument == "--join" && !options.joinAddress) {
+      if (at + 1 >= arguments.size() || std::string_view(arguments[at + 1]).empty()) {
+        throw UsageError("--join needs an address: HOST or HOST:PORT");
+      }
+      options.joinAddress = arguments[++at];
+    } else if (argument == "--record" || argument == "--replay" || argument == "--host" ||
+               argument == "--join") {
       throw UsageError(std::string(argument) + " is given twice");
     } else {
       throw UsageError("unknown option \"" + std::string(argument) + "\"");
@@ -39,13 +63,23 @@ GameOptions ParseGameOptions(std::span<const char* const> arguments) {
   if (options.recordFolder && options.replayFile) {
     throw UsageError("--record and --replay cannot be used together");
   }
+  if (options.hostPort && options.joinAddress) {
+    throw UsageError("--host and --join cannot be used together");
+  }
+  if ((options.hostPort || options.joinAddress) && options.replayFile) {
+    throw UsageError("--replay cannot be used with --host or --join");
+  }
   return options;
 }
 
 void PrintGameUsage(std::ostream& out, std::string_view program) {
   out << "Usage: " << program << " [--user-folder] [--record DIR | --replay FILE]\n"
-      << "   or: " << program << " --help | --version\n"
-      << "\n"
+      << "   or: " << program << " --help | --version\n";
+  if (program == "rallix") {
+    out << "   or: " << program
+        << " [--user-folder] [--record DIR] --host [PORT] | --join HOST[:PORT]\n";
+  }
+  out << "\n"
       << "With no option, " << program << " starts as usual and keeps the settings and\n"
       << "picture files its screens write in the working directory.\n"
       << "\n"
@@ -59,6 +93,12 @@ void PrintGameUsage(std::ostream& out, std::string_view program) {
       << "                 input, print how it ended (win, loss or esc against the\n"
       << "                 computer; player1, player2 or esc between two players;\n"
       << "                 closed when it was closed first) and exit\n"
+      << (program == "rallix"
+              ? "  --host [PORT]  open the network screen hosting a match on UDP port PORT\n"
+                "                 (7787 unless given) and start it as soon as a player joins\n"
+                "  --join HOST[:PORT]  open the network screen and join the match hosted\n"
+                "                 there\n"
+              : "")
       << "  --help         show this text and exit\n"
       << "  --version      show the version and exit\n"
       << "\n"

@@ -3,11 +3,13 @@
 // With no option they play as they always did: nothing read, nothing recorded,
 // every file the screens write in the working directory.
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <ostream>
 #include <span>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 
 namespace rallix {
@@ -23,7 +25,15 @@ struct GameOptions {
   std::optional<std::filesystem::path> recordFolder;
   // Play this recorded match in the window, then say how it ended.
   std::optional<std::filesystem::path> replayFile;
+  // Open the network screen hosting on this port, and start the match as
+  // soon as a player joins (the full game only).
+  std::optional<std::uint16_t> hostPort;
+  // Open the network screen and join the game at "host" or "host:port".
+  std::optional<std::string> joinAddress;
 };
+
+// The port --host takes when none is given: the game's own.
+inline constexpr std::uint16_t kDefaultHostPort = 7787;
 
 // A command line the program cannot act on; the message says why.
 class UsageError : public std::runtime_error {

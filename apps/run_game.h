@@ -13,6 +13,7 @@
 #include "apps/start_up_warm_up.h"
 #include "apps/user_folder.h"
 #include "core/errors.h"
+#include "frontend/network_launch.h"
 #include "match/match_form.h"
 #include "platform/forms/runtime.h"
 #include "replay/replay_folder.h"
@@ -60,6 +61,31 @@ int PlayReplay(std::string_view program, FormsRuntime& runtime, Game& game, cons
   return 0;
 }
 
+// Where the game starts: its own start-up form, or, asked to host or join a
+// network match, its network screen doing so at once.
+template <typename Game>
+Form& StartupFormFor(Game& game, const GameOptions& options) {
+  if constexpr (requires { game.NetworkStart(NetworkLaunch{}); }) {
+    if (options.hostPort) {
+      return game.NetworkStart(
+          NetworkLaunch{.host = true, .port = *options.hostPort, .address = {}});
+    }
+    if (options.joinAddress) {
+      return game.NetworkStart(
+          NetworkLaunch{.host = false, .port = 0, .address = *options.joinAddress});
+    }
+  }
+  return game.StartupForm();
+}
+
+// Whether the game plays over a network.
+template <typename Game>
+constexpr bool PlaysOverANetwork() {
+  return requires(Game & game) {
+    game.NetworkStart(NetworkLaunch{});
+  };
+}
+
 template <typename Game>
 int RunGame(std::string_view program, int argc, char** argv) {
   GameOptions options;
@@ -75,6 +101,9 @@ int RunGame(std::string_view program, int argc, char** argv) {
     if (options.version) {
       PrintGameVersion(std::cout, program);
       return 0;
+    }
+    if ((options.hostPort || options.joinAddress) && !PlaysOverANetwork<Game>()) {
+      throw UsageError(std::string(program) + " does not play over a network");
     }
     if (options.userFolder) {
       // The paths the player named stay where they were named.
@@ -126,7 +155,7 @@ int RunGame(std::string_view program, int argc, char** argv) {
         match->RecordTo(&*recordings);
       }
     }
-    return RunProgram(runtime, game.StartupForm());
+    return RunProgram(runtime, StartupFormFor(game, options));
   } catch (const RuntimeError& error) {
     // The runtime itself could not start (SDL refused): nothing to give back.
     // No display at all is not one of these: NoDisplayError, a plain

@@ -30,19 +30,25 @@ FrmMenu::Design::Design(ControlList& controls)
              Entry("Multiplayer    Internet, lan or Modem", "Papyrus", 15.75)),
       Label5(list, "Label5", Twips(3533, 6360, 4575, 615),
              Entry("EXIT", "Papyrus", 24, TextAlign::Centre)),
+      // Says why the network entry does not open its screen.
+      Notice(list, "Notice", Twips(1733, 7440, 8535, 495),
+             Entry("", "Comic Sans MS", 12, TextAlign::Centre)),
       Image1(list, "Image1", Twips(480, 360, 1425, 1425), Shown(art::GoldBall())),
       Image2(list, "Image2", Twips(10080, 360, 1425, 1425), Shown(art::SpecialBall())),
       Timer1(list, "Timer1", kBlinkMs) {}
 
-FrmMenu::FrmMenu(FormsRuntime& runtime, Form& singlePlayerSettings, Form& twoPlayerSettings)
+FrmMenu::FrmMenu(FormsRuntime& runtime, Form& singlePlayerSettings, Form& twoPlayerSettings,
+                 Form* networkScreen)
     : Form(runtime, FormDesign{"Form1", kBlack, WindowState::Maximized, 12000, 9000}),
       FrmConfigSp_(singlePlayerSettings),
-      FrmConfigMP_(twoPlayerSettings) {}
+      FrmConfigMP_(twoPlayerSettings),
+      FrmNet_(networkScreen) {}
 
 void FrmMenu::CreateControls() {
   Design& d = design_.emplace(ControlsForDesign());
   d.Label1.onClick = [this] { Label1_Click(); };
   d.Label2.onClick = [this] { Label2_Click(); };
+  d.Label3.onClick = [this] { Label3_Click(); };
   d.Label5.onClick = [this] { Label5_Click(); };
   d.Timer1.onTimer = [this] { Timer1_Timer(); };
 }
@@ -55,6 +61,15 @@ void FrmMenu::Label1_Click() {
 void FrmMenu::Label2_Click() {
   Unload();
   FrmConfigMP_.Show(ShowMode::Modal);
+}
+
+void FrmMenu::Label3_Click() {
+  if (FrmNet_ == nullptr) {
+    design_->Notice.caption = "Network play needs the desktop game";
+    return;
+  }
+  Unload();
+  FrmNet_->Show(ShowMode::Modal);
 }
 
 void FrmMenu::Label5_Click() {

@@ -12,7 +12,9 @@ namespace rallix {
 
 class FrmMenu final : public Form {
  public:
-  FrmMenu(FormsRuntime& runtime, Form& singlePlayerSettings, Form& twoPlayerSettings);
+  // `networkScreen`: null where the game cannot play over a network (a web page).
+  FrmMenu(FormsRuntime& runtime, Form& singlePlayerSettings, Form& twoPlayerSettings,
+          Form* networkScreen);
 
   static constexpr int kBlinkMs = 400;
 
@@ -30,6 +32,7 @@ class FrmMenu final : public Form {
     Label Label2;
     Label Label3;
     Label Label5;
+    Label Notice;
     Image Image1;
     Image Image2;
     Timer Timer1;
@@ -38,11 +41,13 @@ class FrmMenu final : public Form {
 
   void Label1_Click();
   void Label2_Click();
+  void Label3_Click();
   void Label5_Click();
   void Timer1_Timer();
 
   Form& FrmConfigSp_;
   Form& FrmConfigMP_;
+  Form* FrmNet_;
   std::optional<Design> design_;
 };
 

@@ -7,11 +7,20 @@ FullGame::FullGame(FormsRuntime& runtime)
       configMp(runtime),
       singlePlayer(runtime, configSp),
       twoPlayers(runtime, configMp),
-      menu(runtime, configSp, configMp),
+#ifndef __EMSCRIPTEN__
+      network(runtime),
+      networkMatch(runtime, network),
+      menu(runtime, configSp, configMp, &network),
+#else
+      menu(runtime, configSp, configMp, nullptr),
+#endif
       splash(runtime, menu),
       joystickDialog(runtime) {
   configSp.Connect(menu, singlePlayer);
   configMp.Connect(menu, twoPlayers);
+#ifndef __EMSCRIPTEN__
+  network.Connect(menu, networkMatch);
+#endif
 }
 
 }  // namespace rallix
