@@ -3,7 +3,8 @@
 datagram waits a delay plus or minus some jitter (so some overtake others)
 and some are lost. One side sends to the relay's port and it forwards to the
 target port; what the target answers goes back to the last sender. It stops
-by itself after --seconds.
+by itself after --seconds, or on SIGTERM, and then says how many bytes it
+forwarded each way (for measuring what a match costs the link).
 
   udp_relay.py LISTEN_PORT TARGET_PORT [--delay-ms 50] [--jitter-ms 10]
                [--loss 0.03] [--seconds 60] [--seed 1]
@@ -12,7 +13,9 @@ import argparse
 import heapq
 import random
 import select
+import signal
 import socket
+import sys
 import time
 
 LOOPBACK = "127.0.0.1"
@@ -38,11 +41,22 @@ def main():
     inner = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
     inner.bind((LOOPBACK, 0))
     target = (LOOPBACK, args.target_port)
+    started = time.monotonic()
+    stop_at = started + args.seconds
+    forwarded = {"to the target": 0, "to the joiner": 0}
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(0))
+    try:
+        relay(args, chance, outer, inner, target, forwarded, stop_at)
+    finally:
+        seconds = time.monotonic() - started
+        print(f"relay: {forwarded['to the target']} bytes to the target and "
+              f"{forwarded['to the joiner']} to the joiner in {seconds:.1f} s", file=sys.stderr)
+
+
+def relay(args, chance, outer, inner, target, forwarded, stop_at):
     joiner = None
     due = []  # (time to send, sequence, socket, data, address)
     sequence = 0
-    stop_at = time.monotonic() + args.seconds
-
     while time.monotonic() < stop_at:
         now = time.monotonic()
         while due and due[0][0] <= now:
@@ -55,8 +69,10 @@ def main():
             if sock is outer:
                 joiner = sender
                 route = (inner, target)
+                forwarded["to the target"] += len(data)
             elif joiner is not None:
                 route = (outer, joiner)
+                forwarded["to the joiner"] += len(data)
             else:
                 continue
             if chance.random() < args.loss:
