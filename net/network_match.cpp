@@ -45,7 +45,10 @@ NetFrame NetworkMatch::Frame(const PlayerReading& local) {
   NetFrame frame;
   if (!stop_) {
     frame.passes = session_.AdvanceFrame(local);
-    SendReadings();
+    if (framesToSend_-- <= 0) {
+      framesToSend_ = kSendEveryFrames - 1;
+      SendReadings();
+    }
     SendChecksum();
   }
   frame.stop = stop_;
