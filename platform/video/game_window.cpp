@@ -189,6 +189,13 @@ void GameWindow::DrawOutline(const SurfaceRect& area, Rgb colour, int thickness)
   }
 }
 
+namespace {
+
+// How far past its box a one-line text may run: an eighth of the box.
+constexpr int kOneLineOverrunDivisor = 8;
+
+}  // namespace
+
 void GameWindow::DrawText(const std::string& text, const FontSpec& font, const SurfaceRect& box,
                           Rgb colour, TextAlign align) {
   if (text.empty()) {
@@ -196,9 +203,15 @@ void GameWindow::DrawText(const std::string& text, const FontSpec& font, const S
   }
   const int boxWidth = box.right - box.left;
   const int boxHeight = box.bottom - box.top;
-  CachedTexture& cached = impl_->Text(text, font, boxWidth, align);
+  // A box too low for a second line is drawn on one line: wrapped, the rest
+  // would be cut off below it. Fonts measure a pixel or two apart from one
+  // build of the font libraries to another, so a line that just fits here
+  // may be a little wider elsewhere: it may run a little past its box.
+  const bool oneLine = boxHeight < 2 * TTF_FontLineSkip(impl_->Font(font));
+  CachedTexture& cached = impl_->Text(text, font, oneLine ? 0 : std::max(boxWidth, 1), align);
   cached.lastUsedFrame = impl_->frame;
-  const int shownWidth = std::min(cached.width, boxWidth);
+  const int shownWidth =
+      std::min(cached.width, oneLine ? boxWidth + boxWidth / kOneLineOverrunDivisor : boxWidth);
   const int shownHeight = std::min(cached.height, boxHeight);
   int x = box.left;
   if (align == TextAlign::Centre) {

@@ -112,6 +112,7 @@ struct GameWindow::Impl {
     return it->second.get();
   }
 
+  // wrapWidth 0: one line, whatever its length (only line ends break it).
   CachedTexture& Text(const std::string& text, const FontSpec& fontSpec, int wrapWidth,
                       TextAlign align) {
     const auto key =
@@ -132,7 +133,7 @@ struct GameWindow::Impl {
     // label reuses one texture.
     std::unique_ptr<SDL_Surface, detail::SurfaceFree> rendered(detail::CheckSdl(
         TTF_RenderUTF8_Blended_Wrapped(font, WithoutCarriageReturns(text).c_str(),
-                                       SDL_Color{255, 255, 255, 255}, std::max(wrapWidth, 1)),
+                                       SDL_Color{255, 255, 255, 255}, std::max(wrapWidth, 0)),
         kSource, "cannot draw the text \"" + text + "\""));
     Texture texture(detail::CheckSdl(SDL_CreateTextureFromSurface(renderer, rendered.get()),
                                      kSource, "cannot make a text texture"));

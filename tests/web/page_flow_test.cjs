@@ -25,6 +25,10 @@ const WAIT_SCREEN = { width: 473, height: 322 };
 const FLOWS = {
   rallix: {
     menuText: { x: 243, y: 232, w: 305, h: 41 },  // "Single Play    You  vs.  The AI"
+    // "Multiplayer    Internet, lan or Modem": where its last word ends the
+    // line, and the rest of its box below the line.
+    oneLineEntry: { lineEnd: { x: 500, y: 344, w: 90, h: 22 },
+                    below: { x: 220, y: 369, w: 361, h: 16 } },
     clicks: [{ x: 300, y: 252 }, { x: 200, y: 468 }],  // that entry, then START GAME
     paddle: { left: 161, right: 371 },
     settingsFile: 'config1.cfg',
@@ -168,6 +172,15 @@ async function main() {
       throw new Error(`the menu's canvas is ${JSON.stringify(menuCanvas)}, the stage ${JSON.stringify(stage)}`);
     }
     console.log(`menu drawn on a ${menuCanvas.width}x${menuCanvas.height} canvas`);
+    if (flow.oneLineEntry) {
+      // The longest entry is drawn whole on its one line, as on the desktop:
+      // its last word at the line's end, nothing wrapped below it.
+      const menu = await shot(page);
+      const { lineEnd, below } = flow.oneLineEntry;
+      if ((await redPixels(page, menu, lineEnd)) < 50 || (await redPixels(page, menu, below)) > 0) {
+        throw new Error('"Multiplayer    Internet, lan or Modem" is not drawn whole on one line');
+      }
+    }
     // The hit sound has a device: the browser's audio, not the silent fallback.
     const audio = await page.evaluate(() => Module.SDL2 && Module.SDL2.audioContext &&
       Module.SDL2.audioContext.state);
