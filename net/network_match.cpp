@@ -38,6 +38,11 @@ void NetworkMatch::TakeEvents() {
 
 void NetworkMatch::KeepAlive() {
   TakeEvents();
+  // The other machine may still miss readings up to this rally's end, lost
+  // on the way: it cannot confirm the end without them.
+  if (!stop_) {
+    SendReadings();
+  }
 }
 
 NetFrame NetworkMatch::Frame(const PlayerReading& local) {

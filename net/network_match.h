@@ -51,8 +51,8 @@ class NetworkMatch {
   // Where the next match on this link may start.
   std::uint32_t NextFirstWirePass() const;
   // Answers the link while the match shows its last picture: the partner's
-  // leaving is still heard, and its messages are taken in so that its link
-  // does not wait on ours.
+  // leaving is still heard, its messages are taken in so that its link does
+  // not wait on ours, and the readings it has not acknowledged go out again.
   void KeepAlive();
   std::optional<MatchStop> Stopped() const { return stop_; }
 
