@@ -26,11 +26,13 @@ constexpr std::size_t kGuestConnections = 1;
 constexpr enet_uint32 kLeaving = 1;
 
 // ENet judges a partner gone only when a resend falls due, and resends back
-// off by doubling, so the limits sit well under kPartnerGoneMs: at least one
-// resend must have failed (2 round-trip timeouts) and kPartnerGoneMinimumMs
-// passed. Idle links ping every kPingIntervalMs, so silence starts counting
-// at once. On loopback a silent partner is reported after 1.5 to 2.5 s.
-constexpr enet_uint32 kTimeoutResends = 2;
+// off by doubling, so the limits sit well under kPartnerGoneMs: three resends
+// must have failed (the round-trip timeout doubled to 8 times its first) and
+// kPartnerGoneMinimumMs passed, or nothing answered for kPartnerGoneMaximumMs.
+// Fewer failed resends would take a few packets lost in a row on a poor link
+// (reliable pings go out all the time) for a partner gone. Idle links ping
+// every kPingIntervalMs, so silence starts counting at once.
+constexpr enet_uint32 kTimeoutResends = 8;
 constexpr enet_uint32 kPartnerGoneMinimumMs = 1200;
 constexpr enet_uint32 kPartnerGoneMaximumMs = 2500;
 constexpr enet_uint32 kPingIntervalMs = 250;
