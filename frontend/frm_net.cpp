@@ -1,7 +1,6 @@
 #include "frontend/frm_net.h"
 
 #include <algorithm>
-#include <chrono>
 #include <utility>
 
 #include "art/catalogue.h"
@@ -17,22 +16,9 @@ namespace {
 
 // The version the programs print: the other game must run the same one.
 constexpr const char* kGameVersion = RALLIX_GAME_VERSION;
-// The name a match's settings give a joystick player, whichever pad it is.
-constexpr const char* kJoystickKind = "Joystick";
 
 constexpr SurfaceRect kFrame1 = Twips(1733, 2880, 4095, 1815);
 constexpr SurfaceRect kFrame3 = Twips(6720, 2880, 3375, 3255);
-
-const char* KindName(SteeringDevice device) {
-  switch (device) {
-    case SteeringDevice::Keyboard:
-      return kKeyboardDevice;
-    case SteeringDevice::Mouse:
-      return kMouseDevice;
-    default:
-      return kJoystickKind;
-  }
-}
 
 std::string Listed(const net::FoundHost& host) {
   return host.playerName + "  (" + host.address + ":" + std::to_string(host.port) + ")";
@@ -44,14 +30,6 @@ std::string Joined(const std::vector<std::string>& texts) {
     all += (all.empty() ? "" : ", ") + text;
   }
   return all;
-}
-
-std::vector<net::FoundHost> FindHosts() {
-  try {
-    return net::DiscoverHosts(net::kDefaultGamePort, FrmNet::kSearchWaitMs);
-  } catch (const net::NetError&) {
-    return {};  // no network to ask on: nothing found, the address box still works
-  }
 }
 
 }  // namespace
@@ -136,7 +114,7 @@ void FrmNet::Form_Load() {
                         net::kSlowestBallSpeed);
   d.balls.Mark(SelectedBall > 0 ? SelectedBall - 1 : 0);
   d.Text1.SetText(Address);
-  for (const net::FoundHost& host : found_) {
+  for (const net::FoundHost& host : hosts_.Found()) {
     d.List2.AddItem(Listed(host));
   }
   // Back from a match: the link is still here; say why the match stopped early.
@@ -210,7 +188,7 @@ void FrmNet::Command4_Click() {
   }
   Leave();
   mode_ = Mode::Joining;
-  ticksToSearch_ = 0;
+  hosts_.SearchSoon();
   ShowMode();
   ShowState();
 }
@@ -265,8 +243,8 @@ void FrmNet::List1_Click() {
 
 void FrmNet::List2_Click() {
   const int entry = design_->List2.ListIndex();
-  if (entry >= 0 && entry < static_cast<int>(found_.size())) {
-    const net::FoundHost& host = found_[static_cast<std::size_t>(entry)];
+  if (entry >= 0 && entry < static_cast<int>(hosts_.Found().size())) {
+    const net::FoundHost& host = hosts_.Found()[static_cast<std::size_t>(entry)];
     design_->Text1.SetText(host.address + ":" + std::to_string(host.port));
   }
 }
@@ -298,23 +276,12 @@ void FrmNet::SendChoices() {
 }
 
 void FrmNet::Search() {
-  if (search_.valid()) {
-    if (search_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
-      return;
+  if (const auto found = hosts_.Tick(mode_ == Mode::Joining && !lobby_)) {
+    Design& d = *design_;
+    d.List2.Clear();
+    for (const net::FoundHost& host : *found) {
+      d.List2.AddItem(Listed(host));
     }
-    std::vector<net::FoundHost> found = search_.get();
-    if (found != found_) {
-      found_ = std::move(found);
-      Design& d = *design_;
-      d.List2.Clear();
-      for (const net::FoundHost& host : found_) {
-        d.List2.AddItem(Listed(host));
-      }
-    }
-    ticksToSearch_ = kSearchEveryMs / kPollMs;
-  }
-  if (mode_ == Mode::Joining && !lobby_ && ticksToSearch_-- <= 0) {
-    search_ = std::async(std::launch::async, FindHosts);
   }
 }
 
@@ -353,8 +320,8 @@ void FrmNet::BeginMatch(std::uint32_t startPass) {
   const bool host = lobby_->GetSide() == Side::Host;
   const SteeringDevice mine = host ? s.hostDevice : s.guestDevice;
   net::NetworkMatchStart start;
-  start.settings =
-      NetworkMatchSettings{s.ballSpeed, KindName(s.hostDevice), KindName(s.guestDevice)};
+  start.settings = NetworkMatchSettings{s.ballSpeed, DeviceKindName(s.hostDevice),
+                                        DeviceKindName(s.guestDevice)};
   start.ballArtwork = std::string(art::Balls()[s.ball].name);
   start.side = lobby_->GetSide();
   start.joystickIdentifier = mine == SteeringDevice::Joystick ? PlayerGuid : "";

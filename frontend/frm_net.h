@@ -6,13 +6,13 @@
 // matches: back from one, the two are still together and can play again.
 
 #include <cstdint>
-#include <future>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "frontend/ball_chooser.h"
+#include "frontend/host_search.h"
 #include "frontend/network_launch.h"
 #include "input/creator_input_detector.h"
 #include "net/discovery.h"
@@ -122,9 +122,7 @@ class FrmNet final : public Form {
 
   Mode mode_ = Mode::Choosing;
   std::unique_ptr<net::NetLobby> lobby_;
-  std::future<std::vector<net::FoundHost>> search_;
-  int ticksToSearch_ = 0;
-  std::vector<net::FoundHost> found_;
+  HostSearch hosts_{kSearchWaitMs, kSearchEveryMs / kPollMs};
   std::string notice_;
   std::vector<std::string> hostAddresses_;
   std::uint16_t hostPort_ = 0;

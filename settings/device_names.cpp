@@ -12,4 +12,16 @@ SteeringDevice SteeringDeviceNamed(const std::string& device) {
   return SteeringDevice::Joystick;
 }
 
+const char* DeviceKindName(SteeringDevice device) {
+  switch (device) {
+    case SteeringDevice::Keyboard:
+      return kKeyboardDevice;
+    case SteeringDevice::Mouse:
+      return kMouseDevice;
+    case SteeringDevice::Joystick:
+      break;
+  }
+  return kJoystickDevice;
+}
+
 }  // namespace rallix
