@@ -37,21 +37,31 @@ struct HostAndGuest {
 
 const NetworkMatchSettings kSettings{5, "Keyboard", "Keyboard"};
 
-NetworkMatchStart HostStart() {
-  return NetworkMatchStart{kSettings, "gold-ball", Side::Host, "", 5000};
-}
+// The host's screen, its match form on a headless runtime, and the link to
+// the guest the test plays.
+class FrmNetMatchTest : public ::testing::Test {
+ protected:
+  void StartHostMatch() {
+    match.Prepare(machines.link, NetworkMatchStart{kSettings, "gold-ball", Side::Host, "", 5000});
+    headless.Runtime().Start(match);
+  }
+  bool ScreenBack(double limitMs) {
+    return headless.RunUntil([&] { return headless.Runtime().TopForm() == &screen; }, limitMs)
+        .has_value();
+  }
 
-TEST(FrmNetMatchTest, HostAndGuestEndTheRallyAlikeAndTheRecordingKeepsIt) {
   testing::ScratchFolder scratch;
   HostAndGuest machines;
   HeadlessRuntime headless;
-  testing::StandInSettings screen(headless.Runtime());
-  FrmNetMatch match(headless.Runtime(), screen);
+  testing::StandInSettings screen{headless.Runtime()};
+  FrmNetMatch match{headless.Runtime(), screen};
+};
+
+TEST_F(FrmNetMatchTest, HostAndGuestEndTheRallyAlikeAndTheRecordingKeepsIt) {
   ReplayFolder replays("replays", "rallix");
   match.RecordTo(&replays);
-  match.Prepare(machines.link, HostStart());
+  StartHostMatch();
   NetworkMatch guest(*machines.guest, RollbackSession(StartRally(kSettings), Side::Guest), 5000);
-  headless.Runtime().Start(match);
   const auto over = [&] { return match.Outcome().has_value() && guest.Session().End(); };
   for (int frame = 0; frame < 3000 && !over(); ++frame) {
     headless.RunForMs(testing::kFrameMs);
@@ -59,24 +69,17 @@ TEST(FrmNetMatchTest, HostAndGuestEndTheRallyAlikeAndTheRecordingKeepsIt) {
   }
   ASSERT_TRUE(over());
   EXPECT_EQ(*match.Outcome(), guest.Session().End()->end);
-  ASSERT_TRUE(headless.RunUntil([&] { return headless.Runtime().TopForm() == &screen; }, 6000));
-  const auto file = *std::filesystem::directory_iterator("replays");
-  const Replay replay = ReadReplayFile(file.path());
+  ASSERT_TRUE(ScreenBack(6000));
+  const Replay replay = ReadReplayFile(std::filesystem::directory_iterator("replays")->path());
   EXPECT_EQ(replay.passes, guest.Session().ConfirmedInputs());
   EXPECT_EQ(replay.end, match.Outcome());
 }
 
-TEST(FrmNetMatchTest, TheGuestLeavingEndsTheMatchAndTheScreenComesBack) {
-  testing::ScratchFolder scratch;
-  HostAndGuest machines;
-  HeadlessRuntime headless;
-  testing::StandInSettings screen(headless.Runtime());
-  FrmNetMatch match(headless.Runtime(), screen);
-  match.Prepare(machines.link, HostStart());
-  headless.Runtime().Start(match);
+TEST_F(FrmNetMatchTest, TheGuestLeavingEndsTheMatchAndTheScreenComesBack) {
+  StartHostMatch();
   headless.RunForMs(200);
   machines.guest.reset();
-  EXPECT_TRUE(headless.RunUntil([&] { return headless.Runtime().TopForm() == &screen; }, 10000));
+  EXPECT_TRUE(ScreenBack(10000));
   EXPECT_EQ(match.StoppedBy(), MatchStop::PartnerLeft);
   EXPECT_FALSE(match.Outcome());
   EXPECT_GT(match.NextFirstWirePass(), 5000u);
