@@ -9,7 +9,7 @@ CMAKE_FLAGS ?=
 PACKAGES := g++ make cmake pkg-config libsdl2-dev libsdl2-ttf-dev libenet-dev \
 	libfontconfig-dev fonts-comic-neue fonts-dejavu-core fonts-urw-base35 \
 	libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick openbox \
-	clang libclang-rt-14-dev libx11-dev \
+	clang libclang-rt-14-dev libx11-dev x11-xserver-utils \
 	help2man dpkg-dev file lintian desktop-file-utils appstream python3
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

@@ -110,6 +110,10 @@ void PrintGameUsage(std::ostream& out, std::string_view program) {
       << "for pads it does not know. Any other joystick steers with its first axis, or\n"
       << "its first hat when it has no axis.\n"
       << "\n"
+      << "On a HiDPI desktop the screens are drawn at its scale, a whole number read\n"
+      << "from GDK_SCALE, else Xft.dpi / 96 (X resources), else the window system's\n"
+      << "own scale; RALLIX_SCALE=N (1 to 4) sets it instead.\n"
+      << "\n"
       << "Exit status: 0 done; 1 a run-time error, or a replay that did not end as it\n"
       << "was recorded; 2 a bad option or a replay file that cannot be played.\n";
 }

@@ -12,6 +12,7 @@
 #include "apps/play_folder.h"
 #include "apps/start_up_warm_up.h"
 #include "apps/user_folder.h"
+#include "art/catalogue.h"
 #include "core/errors.h"
 #include "frontend/network_launch.h"
 #include "match/match_form.h"
@@ -144,8 +145,9 @@ int RunGame(std::string_view program, int argc, char** argv) {
   }
 
   try {
-    FormsRuntime runtime(
-        RuntimeOptions{.program = std::string(program), .besideWindowOpening = WarmUpForStartUp});
+    FormsRuntime runtime(RuntimeOptions{.program = std::string(program),
+                                        .besideWindowOpening = WarmUpForStartUp,
+                                        .sharperPictures = art::SharperBall});
     Game game(runtime);
     if (replay) {
       return PlayReplay(program, runtime, game, *replay, *options.replayFile);

@@ -10,6 +10,12 @@
 
 namespace rallix::art {
 
+enum class BallKind { BluePlastic, GreenRubber, Mystery, Gold, Special };
+
+// A ball drawn at scale times its size: the same ball, with finer edges and
+// highlights than the small one blown up.
+Picture DrawBall(BallKind kind, int scale);
+
 const Picture& BluePlasticBall();  // 40 x 40, glossy
 const Picture& GreenRubberBall();  // 40 x 40, matte
 const Picture& MysteryBall();      // 40 x 40, dark blue, glowing, marked "?"

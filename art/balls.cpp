@@ -47,7 +47,8 @@ Colour ShadeBluePlastic(const SphereSample& s) {
   return colour;
 }
 
-Colour ShadeGreenRubber(const SphereSample& s) {
+// Grain in the ball's own pixels, so a ball drawn larger keeps its look.
+Colour ShadeGreenRubber(const SphereSample& s, int scale) {
   const Colour base{0.24F, 0.66F, 0.21F};
   // Wrapped lighting reads as soft and matte.
   const float wrapped = std::max(0.0F, (Dot(s.normal, KeyLight()) + 0.35F) / 1.35F);
@@ -55,27 +56,32 @@ Colour ShadeGreenRubber(const SphereSample& s) {
   colour = colour * (0.8F + 0.2F * std::sqrt(s.normal.z));
   colour = colour + Colour{0.5F, 0.8F, 0.4F} * (0.12F * Specular(s.normal, 6.0F));
   colour = colour + base * (0.25F * Bounce(s.normal));
-  const float grain = GrainNoise(s.pixelX, s.pixelY, 0x5eedU) - 0.5F;
+  const float grain = GrainNoise(s.pixelX / scale, s.pixelY / scale, 0x5eedU) - 0.5F;
   return colour * (1.0F + 0.10F * grain);
 }
 
-TextMask QuestionMark() {
+constexpr float kMarkHaloPixels = 1.5F;
+
+TextMask QuestionMark(int scale) {
+  const auto scaled = static_cast<float>(scale);
   ScriptStyle style;
   style.penRadius = 0.9F;
   style.thinRatio = 0.75F;
-  style.margin = 10.0F;
-  style.glowReach = 4.0F;
-  return RenderScriptText(U"?", kSmallBall, kSmallBall, style);
+  style.margin = 10.0F * scaled;
+  style.glowReach = 4.0F * scaled;
+  return RenderScriptText(U"?", kSmallBall * scale, kSmallBall * scale, style);
 }
 
-Colour ShadeMystery(const SphereSample& s, const TextMask& mark) {
+Colour ShadeMystery(const SphereSample& s, const TextMask& mark, int scale) {
   const Colour base{0.04F, 0.06F, 0.30F};
   Colour colour = base * (0.35F + 0.75F * Diffuse(s.normal));
   // The glow comes from inside: a bright core and a luminous rim.
   colour = colour + Colour{0.10F, 0.22F, 0.85F} * (0.75F * std::exp(-3.0F * s.radial * s.radial));
   colour = colour + Colour{0.35F, 0.6F, 1.0F} * (1.0F * Fresnel(s.normal, 2.2F));
   const float ink = mark.CoverageAt(s.pixelX, s.pixelY);
-  const float halo = std::exp(-mark.DistanceAt(s.pixelX, s.pixelY) / 1.5F) * (1.0F - ink);
+  const float halo = std::exp(-mark.DistanceAt(s.pixelX, s.pixelY) /
+                              (kMarkHaloPixels * static_cast<float>(scale))) *
+                     (1.0F - ink);
   colour = colour + Colour{0.25F, 0.50F, 1.0F} * (0.35F * halo);
   colour = Mix(colour, Colour{0.75F, 0.90F, 1.0F}, 0.9F * ink);
   colour = colour + kWhite * (0.7F * Specular(s.normal, 90.0F));
@@ -119,34 +125,54 @@ Colour ShadeSpecial(const SphereSample& s) {
   return colour;
 }
 
+Picture Ball(int size, float margin, int scale, const SphereShader& shade) {
+  return RenderSphere(size * scale, margin * static_cast<float>(scale), shade);
+}
+
 }  // namespace
 
+Picture DrawBall(BallKind kind, int scale) {
+  switch (kind) {
+    case BallKind::BluePlastic:
+      return Ball(kSmallBall, kSmallMargin, scale, ShadeBluePlastic);
+    case BallKind::GreenRubber:
+      return Ball(kSmallBall, kSmallMargin, scale,
+                  [scale](const SphereSample& s) { return ShadeGreenRubber(s, scale); });
+    case BallKind::Mystery: {
+      const TextMask mark = QuestionMark(scale);
+      return Ball(kSmallBall, kSmallMargin, scale,
+                  [&mark, scale](const SphereSample& s) { return ShadeMystery(s, mark, scale); });
+    }
+    case BallKind::Gold:
+      return Ball(kLargeBall, kLargeMargin, scale, ShadeGold);
+    case BallKind::Special:
+      return Ball(kLargeBall, kLargeMargin, scale, ShadeSpecial);
+  }
+  return {};
+}
+
 const Picture& BluePlasticBall() {
-  static const Picture picture = RenderSphere(kSmallBall, kSmallMargin, ShadeBluePlastic);
+  static const Picture picture = DrawBall(BallKind::BluePlastic, 1);
   return picture;
 }
 
 const Picture& GreenRubberBall() {
-  static const Picture picture = RenderSphere(kSmallBall, kSmallMargin, ShadeGreenRubber);
+  static const Picture picture = DrawBall(BallKind::GreenRubber, 1);
   return picture;
 }
 
 const Picture& MysteryBall() {
-  static const Picture picture = [] {
-    const TextMask mark = QuestionMark();
-    return RenderSphere(kSmallBall, kSmallMargin,
-                        [&mark](const SphereSample& s) { return ShadeMystery(s, mark); });
-  }();
+  static const Picture picture = DrawBall(BallKind::Mystery, 1);
   return picture;
 }
 
 const Picture& GoldBall() {
-  static const Picture picture = RenderSphere(kLargeBall, kLargeMargin, ShadeGold);
+  static const Picture picture = DrawBall(BallKind::Gold, 1);
   return picture;
 }
 
 const Picture& SpecialBall() {
-  static const Picture picture = RenderSphere(kLargeBall, kLargeMargin, ShadeSpecial);
+  static const Picture picture = DrawBall(BallKind::Special, 1);
   return picture;
 }
 

@@ -1,6 +1,9 @@
 #include "art/catalogue.h"
 
 #include <array>
+#include <map>
+#include <mutex>
+#include <utility>
 
 #include "art/artwork.h"
 
@@ -8,6 +11,9 @@ namespace rallix::art {
 namespace {
 
 constexpr std::size_t kBallCount = 5;
+constexpr std::array<BallKind, kBallCount> kBallKinds{BallKind::BluePlastic, BallKind::GreenRubber,
+                                                      BallKind::Mystery, BallKind::Gold,
+                                                      BallKind::Special};
 
 constexpr std::array<NamedPicture, 11> kCatalogue{{
     {"blue-plastic-ball", &BluePlasticBall},
@@ -38,6 +44,26 @@ const Picture* PictureNamed(std::string_view name) {
     if (entry.name == name) {
       return &entry.picture();
     }
+  }
+  return nullptr;
+}
+
+const Picture* SharperBall(const Picture& ball, int scale) {
+  if (scale < 2) {
+    return nullptr;
+  }
+  for (std::size_t index = 0; index < kBallCount; ++index) {
+    if (&Balls()[index].picture() != &ball) {
+      continue;
+    }
+    static std::mutex guard;
+    static std::map<std::pair<std::size_t, int>, Picture> drawn;
+    const std::lock_guard lock(guard);
+    auto it = drawn.find({index, scale});
+    if (it == drawn.end()) {
+      it = drawn.emplace(std::pair{index, scale}, DrawBall(kBallKinds[index], scale)).first;
+    }
+    return &it->second;
   }
   return nullptr;
 }

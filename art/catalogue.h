@@ -19,5 +19,9 @@ std::span<const NamedPicture> Catalogue();
 std::span<const NamedPicture> Balls();
 // The picture of that name; null when the game has none by it.
 const Picture* PictureNamed(std::string_view name);
+// One of the balls drawn again at scale times its size, made once and kept;
+// null for any other picture, or a scale below 2. For the screens on a HiDPI
+// display; from one thread at a time.
+const Picture* SharperBall(const Picture& ball, int scale);
 
 }  // namespace rallix::art

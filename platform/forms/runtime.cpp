@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <iostream>
 #include <string>
 
 #include "platform/devices/pad_mappings_file.h"
@@ -48,10 +49,14 @@ FormsRuntime::FormsRuntime(RuntimeOptions options)
       besideWindowOpening_(std::move(options.besideWindowOpening)),
       ownClock_(options.clock == nullptr ? std::make_unique<SteadyClock>() : nullptr),
       clock_(options.clock == nullptr ? ownClock_.get() : options.clock),
-      window_(std::make_unique<GameWindow>(options.headless)),
+      window_(std::make_unique<GameWindow>(options.headless, options.scale)),
       sound_(std::make_unique<SoundService>(program_)),
       headless_(options.headless) {
   frameClockStart_ = clock_->Now();
+  window_->DrawSharperWith(std::move(options.sharperPictures));
+  if (!window_->ScaleWarning().empty()) {
+    std::cerr << program_ << ": " << window_->ScaleWarning() << "\n";
+  }
 }
 
 FormsRuntime::~FormsRuntime() {

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,11 @@ struct RuntimeOptions {
   // own start it would only slow down, and must be work the screens would
   // otherwise do on demand: where there is no second thread it is skipped.
   std::function<void()> besideWindowOpening{};
+  // Screen pixels per form pixel; none: the player's RALLIX_SCALE or the
+  // desktop's scale (headless: 1).
+  std::optional<int> scale{};
+  // The artwork drawn again at the scale, sharper than blown up.
+  SharperPicture sharperPictures{};
 };
 
 class FormsRuntime {

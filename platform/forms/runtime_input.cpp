@@ -92,15 +92,19 @@ void FormsRuntime::PumpEvents() {
       case SDL_TEXTINPUT:
         TextToFocusedControl(event.text.text);
         break;
-      case SDL_MOUSEMOTION:
-        devices_.OnMouseMotion(event.motion.xrel, event.motion.yrel);
+      case SDL_MOUSEMOTION: {
+        // Steering is in form pixels, however large the screen draws them.
+        const SurfacePoint moved = window_->FormMotion(event.motion.xrel, event.motion.yrel);
+        devices_.OnMouseMotion(moved.x, moved.y);
         break;
+      }
       case SDL_MOUSEBUTTONDOWN:
       case SDL_MOUSEBUTTONUP: {
         const bool down = event.type == SDL_MOUSEBUTTONDOWN;
         devices_.OnMouseButton(event.button.button, down);
         if (event.button.button == SDL_BUTTON_LEFT) {
-          MouseToControls(event.button.x, event.button.y, down);
+          const SurfacePoint at = window_->FormPointAt(event.button.x, event.button.y);
+          MouseToControls(at.x, at.y, down);
         }
         break;
       }
@@ -176,9 +180,9 @@ void FormsRuntime::FollowFocusWithTextInput() {
   }
   // Where an input method shows what is being composed, or an on-screen
   // keyboard keeps clear of.
-  const SDL_Rect area{target->bounds.left, target->bounds.top,
-                      target->bounds.right - target->bounds.left,
-                      target->bounds.bottom - target->bounds.top};
+  const SurfaceRect onWindow = window_->WindowAreaOf(target->bounds);
+  const SDL_Rect area{onWindow.left, onWindow.top, onWindow.right - onWindow.left,
+                      onWindow.bottom - onWindow.top};
   SDL_SetTextInputRect(&area);
   SDL_StartTextInput();
 }

@@ -4,6 +4,7 @@
 #include <SDL_ttf.h>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <optional>
 #include <span>
@@ -12,6 +13,7 @@
 #include <unordered_map>
 
 #include "platform/detail/sdl_error.h"
+#include "platform/video/display_scale_hints.h"
 #include "platform/video/game_window_impl.h"
 #ifdef __EMSCRIPTEN__
 #include "platform/video/web_page.h"
@@ -19,7 +21,7 @@
 
 namespace rallix {
 
-GameWindow::GameWindow(bool headless) : impl_(std::make_unique<Impl>()) {
+GameWindow::GameWindow(bool headless, std::optional<int> scale) : impl_(std::make_unique<Impl>()) {
   const char* driver = SDL_GetCurrentVideoDriver();
   impl_->dummyVideo = driver != nullptr && std::string(driver) == "dummy";
   // Made where a maximized form will have it: both programs start on one,
@@ -29,8 +31,11 @@ GameWindow::GameWindow(bool headless) : impl_(std::make_unique<Impl>()) {
     at = usable;
   }
   const auto open = [&at](Uint32 flags) {
-    return SDL_CreateWindow("Rallix", at.x, at.y, at.w, at.h,
-                            SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN | flags);
+    // Where the window system scales windows itself, a window of screen
+    // pixels rather than one it blows up.
+    return SDL_CreateWindow(
+        "Rallix", at.x, at.y, at.w, at.h,
+        SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI | flags);
   };
   // The accelerated renderer SDL tries first draws with OpenGL: a window
   // made for it at once is not made a second time when the renderer starts,
@@ -52,6 +57,15 @@ GameWindow::GameWindow(bool headless) : impl_(std::make_unique<Impl>()) {
     // The creation flag is not honoured by every renderer; asking afterwards is.
     SDL_RenderSetVSync(impl_->renderer, 1);
   }
+  impl_->pixelRatio = WindowPixelRatio(impl_->window, impl_->renderer);
+  if (scale) {
+    impl_->scale = *scale;
+  } else if (!headless) {
+    const DisplayScale chosen =
+        ChooseDisplayScale(ReadDisplayScaleHints(impl_->window, impl_->renderer));
+    impl_->scale = chosen.scale;
+    impl_->scaleWarning = chosen.warning;
+  }
   detail::CheckSdl(TTF_Init(), kSource, "cannot start the font renderer");
   impl_->ttfStarted = true;
 }
@@ -61,8 +75,13 @@ GameWindow::~GameWindow() = default;
 void GameWindow::TakeShape(const WindowShape& shape) {
   SDL_Window* w = impl_->window;
 #ifdef __EMSCRIPTEN__
-  // A page has no window manager, and full screen only after a gesture.
-  TakeShapeInPage(w, shape);
+  // A page has no window manager, and full screen only after a gesture. The
+  // page sizes its canvas in its own (CSS) pixels.
+  WindowShape inPagePixels = shape;
+  const SurfaceRect client = WindowAreaOf({0, 0, shape.clientWidth, shape.clientHeight});
+  inPagePixels.clientWidth = client.right;
+  inPagePixels.clientHeight = client.bottom;
+  TakeShapeInPage(w, inPagePixels);
   impl_->shape = shape;
   return;
 #endif
@@ -93,7 +112,8 @@ void GameWindow::TakeShape(const WindowShape& shape) {
       SDL_MaximizeWindow(w);
     } else {
       SDL_RestoreWindow(w);
-      SDL_SetWindowSize(w, shape.clientWidth, shape.clientHeight);
+      const SurfaceRect client = WindowAreaOf({0, 0, shape.clientWidth, shape.clientHeight});
+      SDL_SetWindowSize(w, client.right, client.bottom);
       SDL_SetWindowPosition(w, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     }
   }
@@ -106,14 +126,64 @@ int GameWindow::Width() const {
   int w = 0;
   int h = 0;
   SDL_GetRendererOutputSize(impl_->renderer, &w, &h);
-  return w;
+  return w / impl_->scale;
 }
 
 int GameWindow::Height() const {
   int w = 0;
   int h = 0;
   SDL_GetRendererOutputSize(impl_->renderer, &w, &h);
-  return h;
+  return h / impl_->scale;
+}
+
+int GameWindow::Scale() const {
+  return impl_->scale;
+}
+
+const std::string& GameWindow::ScaleWarning() const {
+  return impl_->scaleWarning;
+}
+
+namespace {
+
+// Whole form pixels in `screen` pixels, the rest kept in `left` for the next
+// motion: rounded toward minus infinity, so a move back undoes a move forth.
+int WholeFormPixels(int screen, int scale, int& left) {
+  const int total = left + screen;
+  int whole = total / scale;
+  if (total % scale < 0) {
+    --whole;
+  }
+  left = total - whole * scale;
+  return whole;
+}
+
+}  // namespace
+
+SurfacePoint GameWindow::FormPointAt(int x, int y) const {
+  const double formPerUnit = impl_->pixelRatio / impl_->scale;
+  return {static_cast<int>(std::floor(x * formPerUnit)),
+          static_cast<int>(std::floor(y * formPerUnit))};
+}
+
+SurfacePoint GameWindow::FormMotion(int dx, int dy) {
+  const auto screen = [this](int units) {
+    return static_cast<int>(std::lround(units * impl_->pixelRatio));
+  };
+  return {WholeFormPixels(screen(dx), impl_->scale, impl_->motionLeftX),
+          WholeFormPixels(screen(dy), impl_->scale, impl_->motionLeftY)};
+}
+
+SurfaceRect GameWindow::WindowAreaOf(const SurfaceRect& formArea) const {
+  const double unitsPerForm = impl_->scale / impl_->pixelRatio;
+  const auto units = [unitsPerForm](int form) {
+    return static_cast<int>(std::lround(form * unitsPerForm));
+  };
+  return {units(formArea.left), units(formArea.top), units(formArea.right), units(formArea.bottom)};
+}
+
+void GameWindow::DrawSharperWith(SharperPicture sharper) {
+  impl_->sharper = std::move(sharper);
 }
 
 int GameWindow::RefreshRate() const {
@@ -144,8 +214,9 @@ void GameWindow::Present() {
 }
 
 Picture GameWindow::ReadPixels() {
-  const int w = Width();
-  const int h = Height();
+  int w = 0;
+  int h = 0;
+  SDL_GetRendererOutputSize(impl_->renderer, &w, &h);
   std::vector<Uint32> pixels(static_cast<std::size_t>(w) * h);
   detail::CheckSdl(SDL_RenderReadPixels(impl_->renderer, nullptr, SDL_PIXELFORMAT_XRGB8888,
                                         pixels.data(), w * 4),
@@ -175,16 +246,16 @@ void GameWindow::ShowMessage(const std::string& title, const std::string& text) 
 }
 
 void GameWindow::FillRect(const SurfaceRect& area, Rgb colour) {
-  const SDL_Rect r = ToSdl(area);
+  const SDL_Rect r = impl_->OnScreen(area);
   SDL_SetRenderDrawColor(impl_->renderer, colour.r, colour.g, colour.b, 255);
   SDL_RenderFillRect(impl_->renderer, &r);
 }
 
 void GameWindow::DrawOutline(const SurfaceRect& area, Rgb colour, int thickness) {
   SDL_SetRenderDrawColor(impl_->renderer, colour.r, colour.g, colour.b, 255);
-  for (int i = 0; i < thickness; ++i) {
-    const SDL_Rect r{area.left + i, area.top + i, area.right - area.left - 2 * i,
-                     area.bottom - area.top - 2 * i};
+  const SDL_Rect outer = impl_->OnScreen(area);
+  for (int i = 0; i < thickness * impl_->scale; ++i) {
+    const SDL_Rect r{outer.x + i, outer.y + i, outer.w - 2 * i, outer.h - 2 * i};
     SDL_RenderDrawRect(impl_->renderer, &r);
   }
 }
@@ -201,8 +272,9 @@ void GameWindow::DrawText(const std::string& text, const FontSpec& font, const S
   if (text.empty()) {
     return;
   }
-  const int boxWidth = box.right - box.left;
-  const int boxHeight = box.bottom - box.top;
+  const SDL_Rect onScreen = impl_->OnScreen(box);
+  const int boxWidth = onScreen.w;
+  const int boxHeight = onScreen.h;
   // A box too low for a second line is drawn on one line: wrapped, the rest
   // would be cut off below it. Fonts measure a pixel or two apart from one
   // build of the font libraries to another, so a line that just fits here
@@ -213,14 +285,14 @@ void GameWindow::DrawText(const std::string& text, const FontSpec& font, const S
   const int shownWidth =
       std::min(cached.width, oneLine ? boxWidth + boxWidth / kOneLineOverrunDivisor : boxWidth);
   const int shownHeight = std::min(cached.height, boxHeight);
-  int x = box.left;
+  int x = onScreen.x;
   if (align == TextAlign::Centre) {
     x += (boxWidth - shownWidth) / 2;
   } else if (align == TextAlign::Right) {
     x += boxWidth - shownWidth;
   }
   const SDL_Rect from{0, 0, shownWidth, shownHeight};
-  const SDL_Rect to{x, box.top, shownWidth, shownHeight};
+  const SDL_Rect to{x, onScreen.y, shownWidth, shownHeight};
   SDL_SetTextureColorMod(cached.texture.get(), colour.r, colour.g, colour.b);
   SDL_RenderCopy(impl_->renderer, cached.texture.get(), &from, &to);
 }
@@ -231,7 +303,7 @@ int GameWindow::MeasureText(const std::string& text, const FontSpec& font) {
   }
   int width = 0;
   TTF_SizeUTF8(impl_->Font(font), text.c_str(), &width, nullptr);
-  return width;
+  return (width + impl_->scale - 1) / impl_->scale;
 }
 
 }  // namespace rallix

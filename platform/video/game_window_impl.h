@@ -70,6 +70,14 @@ struct GameWindow::Impl {
   bool dummyVideo = false;
   WindowShape shape;
   long long frame = 0;
+  // Screen pixels per form pixel, and per window unit (see WindowPixelRatio).
+  int scale = 1;
+  double pixelRatio = 1;
+  std::string scaleWarning;
+  // Screen pixels of mouse motion not yet a whole form pixel.
+  int motionLeftX = 0;
+  int motionLeftY = 0;
+  SharperPicture sharper;
 
   std::map<const Surface*, CachedTexture> surfaceTextures;
   std::map<const Picture*, CachedTexture> pictureTextures;
@@ -95,9 +103,17 @@ struct GameWindow::Impl {
     }
   }
 
+  // A form's area on the screen.
+  SDL_Rect OnScreen(const SurfaceRect& r) const {
+    return {r.left * scale, r.top * scale, (r.right - r.left) * scale, (r.bottom - r.top) * scale};
+  }
+
+  // Text is rendered at the screen's own size, never blown up from a smaller one.
+  int FontPixels(const FontSpec& fontSpec) const { return PointsToPixels(fontSpec.points) * scale; }
+
   TTF_Font* Font(const FontSpec& fontSpec) {
     const ResolvedFont resolved = ResolveFont(fontSpec.family, fontSpec.bold);
-    const int pixels = PointsToPixels(fontSpec.points);
+    const int pixels = FontPixels(fontSpec);
     const bool syntheticBold = fontSpec.bold && !resolved.isBoldFace;
     auto key = std::make_tuple(resolved.file.string(), pixels, syntheticBold);
     auto it = fonts.find(key);
@@ -116,8 +132,8 @@ struct GameWindow::Impl {
   CachedTexture& Text(const std::string& text, const FontSpec& fontSpec, int wrapWidth,
                       TextAlign align) {
     const auto key =
-        std::make_tuple(std::string_view(fontSpec.family), PointsToPixels(fontSpec.points),
-                        fontSpec.bold, wrapWidth, static_cast<int>(align), std::string_view(text));
+        std::make_tuple(std::string_view(fontSpec.family), FontPixels(fontSpec), fontSpec.bold,
+                        wrapWidth, static_cast<int>(align), std::string_view(text));
     auto it = texts.find(key);
     if (it != texts.end()) {
       return it->second;

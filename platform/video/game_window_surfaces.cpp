@@ -8,7 +8,10 @@
 
 namespace rallix {
 
-void GameWindow::DrawPicture(const Picture& picture, const SurfaceRect& box) {
+void GameWindow::DrawPicture(const Picture& given, const SurfaceRect& box) {
+  const Picture* sharper =
+      impl_->scale > 1 && impl_->sharper ? impl_->sharper(given, impl_->scale) : nullptr;
+  const Picture& picture = sharper != nullptr ? *sharper : given;
   if (picture.Empty()) {
     return;
   }
@@ -29,7 +32,7 @@ void GameWindow::DrawPicture(const Picture& picture, const SurfaceRect& box) {
              .first;
   }
   it->second.lastUsedFrame = impl_->frame;
-  const SDL_Rect to = ToSdl(box);
+  const SDL_Rect to = impl_->OnScreen(box);
   SDL_RenderCopy(impl_->renderer, it->second.texture.get(), nullptr, &to);
 }
 
@@ -52,6 +55,8 @@ void GameWindow::DrawSurface(Surface& surface, const SurfaceRect& part) {
         detail::CheckSdl(SDL_CreateTexture(impl_->renderer, SDL_PIXELFORMAT_XRGB8888,
                                            SDL_TEXTUREACCESS_STREAMING, native->w, native->h),
                          kSource, "cannot make a screen texture"));
+    // Each of its pixels a square of screen pixels, as hard-edged as at scale 1.
+    SDL_SetTextureScaleMode(texture.get(), SDL_ScaleModeNearest);
     it = impl_->surfaceTextures
              .insert_or_assign(
                  &surface, CachedTexture{std::move(texture), native->w, native->h, impl_->frame})
@@ -76,8 +81,10 @@ void GameWindow::DrawSurface(Surface& surface, const SurfaceRect& part) {
   // Only the part asked for is drawn: a full-screen match's surface is
   // mostly black border, which clearing the frame has drawn already, and a
   // software renderer pays for every pixel it copies.
-  const SDL_Rect shown = part.IsWhole() ? SDL_Rect{0, 0, native->w, native->h} : ToSdl(part);
-  SDL_RenderCopy(impl_->renderer, it->second.texture.get(), &shown, &shown);
+  const SurfaceRect shown = part.IsWhole() ? SurfaceRect{0, 0, native->w, native->h} : part;
+  const SDL_Rect from = ToSdl(shown);
+  const SDL_Rect to = impl_->OnScreen(shown);
+  SDL_RenderCopy(impl_->renderer, it->second.texture.get(), &from, &to);
 }
 
 }  // namespace rallix

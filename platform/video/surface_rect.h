@@ -13,4 +13,10 @@ struct SurfaceRect {
   friend bool operator==(const SurfaceRect&, const SurfaceRect&) = default;
 };
 
+struct SurfacePoint {
+  int x = 0;
+  int y = 0;
+  friend bool operator==(const SurfacePoint&, const SurfacePoint&) = default;
+};
+
 }  // namespace rallix

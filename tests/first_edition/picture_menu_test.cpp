@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+
 #include "art/artwork.h"
 #include "first_edition/first_edition.h"
 #include "platform/files/picture_file.h"
@@ -104,6 +107,44 @@ TEST_F(PictureMenu, DrawsTheBallsAndTheTitleOnBlack) {
     }
   }
   EXPECT_GT(red, 200);
+}
+
+// Rows of the title's box, in screen pixels, where its red text shows.
+int TitleHeight(const Picture& frame, const SurfaceRect& box, int scale) {
+  int top = box.bottom * scale;
+  int bottom = box.top * scale;
+  for (int y = box.top * scale; y < box.bottom * scale; ++y) {
+    for (int x = box.left * scale; x < box.right * scale; ++x) {
+      if (frame.At(x, y).r > 128 && frame.At(x, y).g < 60) {
+        top = std::min(top, y);
+        bottom = std::max(bottom, y + 1);
+      }
+    }
+  }
+  return bottom - top;
+}
+
+// On a desktop at twice the scale the menu is drawn twice the size, the text
+// rendered at that size, and a click lands where the player sees the ball.
+TEST(PictureMenuAtScale, TitleTwiceAsTallAndClicksFindTheBall) {
+  ScratchFolder folder;
+  std::array<int, 2> heights{};
+  for (const int scale : {1, 2}) {
+    HeadlessRuntime headless(scale);
+    FirstEdition game{headless.Runtime()};
+    headless.Runtime().Start(game.StartupForm());
+    headless.Runtime().RunFrame();
+    const SurfaceRect titleBox = testing::FindControl(game.menu, "Label8")->bounds;
+    heights[scale - 1] = TitleHeight(headless.Runtime().Snapshot(), titleBox, scale);
+
+    const SurfaceRect gold = testing::FindControl(game.menu, "Image5")->bounds;
+    InjectClick((gold.left + gold.right) * scale / 2, (gold.top + gold.bottom) * scale / 2);
+    headless.Runtime().RunFrame();
+    EXPECT_EQ(headless.Runtime().TopForm(), &game.wait) << "scale " << scale;
+    EXPECT_EQ(LoadPicture("cball.bmp").width, art::GoldBall().width) << "scale " << scale;
+  }
+  EXPECT_GT(heights[0], 20);
+  EXPECT_NEAR(heights[1], 2 * heights[0], 1);
 }
 
 }  // namespace

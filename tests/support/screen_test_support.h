@@ -46,7 +46,9 @@ class ScratchFolder {
 
 class HeadlessRuntime {
  public:
-  HeadlessRuntime() : runtime_(RuntimeOptions{.clock = &clock_, .headless = true}) {}
+  // `scale`: screen pixels per form pixel, as on a HiDPI desktop.
+  explicit HeadlessRuntime(int scale = 1)
+      : runtime_(RuntimeOptions{.clock = &clock_, .headless = true, .scale = scale}) {}
 
   FormsRuntime& Runtime() { return runtime_; }
   ManualClock& Clock() { return clock_; }

@@ -16,6 +16,9 @@
 # before sourcing this file.
 : "${screenWidth:=1280}" "${screenHeight:=800}"
 readonly screenWidth screenHeight
+# Positions are in the screens' own pixels at 96 dpi, whatever scale the
+# desktop running the tests has; a test that wants another says so.
+unset GDK_SCALE RALLIX_SCALE
 
 # Exits 77 (skipped) when a tool the test drives the screen with is missing.
 requireWindowTools() {
