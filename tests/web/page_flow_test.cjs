@@ -134,9 +134,9 @@ async function changedColumns(page, before, after) {
   }, [before, after]);
 }
 
-async function open(browser, url) {
+async function open(browser, url, deviceScaleFactor = 1) {
   const page = await browser.newPage();
-  await page.setViewport(VIEWPORT);
+  await page.setViewport({ ...VIEWPORT, deviceScaleFactor });
   page.on('console', (m) => console.log(`  page: ${m.text()}`));
   page.on('pageerror', (e) => console.log(`  page error: ${e.message}`));
   await page.goto(url, { waitUntil: 'load' });
@@ -238,7 +238,8 @@ async function main() {
     }
     await until('the files saved', () => page.evaluate(() => Module.rallix.filesSaved()));
     await page.close();
-    page = await open(browser, url);
+    // Reloaded on a screen of twice the density.
+    page = await open(browser, url, 2);
     await until('the page to start again', () => page.evaluate(() => typeof Module.FS !== 'undefined' &&
       Module.calledRun === true));
     const kept = await read(flow.settingsFile);
@@ -246,6 +247,18 @@ async function main() {
       throw new Error(`after a reload ${flow.settingsFile} is ${JSON.stringify(kept)}, not ${JSON.stringify(written)}`);
     }
     console.log(`${flow.settingsFile} kept across a reload: ${JSON.stringify(kept)}`);
+
+    // There the menu is drawn at twice the size, sharp: into a canvas of
+    // twice the pixels of its place on the page, its text where the player
+    // sees it.
+    const twice = (a) => ({ x: 2 * a.x, y: 2 * a.y, w: 2 * a.w, h: 2 * a.h });
+    await until('the menu at twice the density', async () =>
+      (await redPixels(page, await shot(page), twice(flow.menuText))) > 400);
+    const dense = await canvasSize(page);
+    if (dense.width !== 2 * stage.width || dense.height !== 2 * stage.height) {
+      throw new Error(`at twice the density the menu's canvas is ${JSON.stringify(dense)}, the stage ${JSON.stringify(stage)}`);
+    }
+    console.log(`menu drawn on a ${dense.width}x${dense.height} canvas at twice the density`);
     console.log(`${program}: the page played through`);
   } finally {
     await browser.close();
