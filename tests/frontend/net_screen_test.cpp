@@ -71,5 +71,23 @@ TEST_F(NetworkScreen, AHostNamesItsGuestSendsItsChoicesAndHearsItLeave) {
   EXPECT_EQ(Shown("Status").rfind("Waiting for a player", 0), 0u);
 }
 
+// START GAME plays the match; the guest leaving in the middle of it brings
+// the screen back, saying why, with no guest and START GAME off.
+TEST_F(NetworkScreen, StartGamePlaysTheMatchAndALeavingGuestBringsTheScreenBackSayingSo) {
+  Click(game.network, "Command3");
+  ASSERT_NE(game.network.Lobby(), nullptr) << Shown("Notice");
+  auto guest = std::make_unique<net::NetLobby>(
+      std::make_unique<net::NetGuest>("127.0.0.1:" + std::to_string(game.network.HostPort())),
+      Side::Guest, RALLIX_GAME_VERSION, "guest-machine");
+  ASSERT_TRUE(Until(guest.get(), [&] { return Shown("Status") == "Playing with guest-machine"; }));
+  Click(game.network, "Command1");
+  ASSERT_TRUE(Until(guest.get(), [&] { return Top() == &game.networkMatch; }));
+
+  guest.reset();
+  ASSERT_TRUE(Until(nullptr, [&] { return Top() == &game.network; }));
+  EXPECT_EQ(Shown("Notice"), net::kPartnerLeftText);
+  EXPECT_FALSE(FindControl(game.network, "Command1")->enabled);
+}
+
 }  // namespace
 }  // namespace rallix
