@@ -27,6 +27,8 @@ screenWidth=1280
 screenHeight=1024
 # shellcheck source-path=SCRIPTDIR source=../tests/window/window_test_lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../tests/window/window_test_lib.sh"
+# shellcheck source-path=SCRIPTDIR source=figures_lib.sh
+source "$(dirname "${BASH_SOURCE[0]}")/figures_lib.sh"
 requireWindowTools
 
 # The picture menu's title, where the bare window writes its line too.
@@ -51,8 +53,6 @@ trap 'status=$?; stopOthers; (exit "$status"); cleanup' EXIT
 
 # --- start-up ------------------------------------------------------------------
 
-median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-
 declare -A visible=() firstFrame=()
 probe() { # NAME PATCH... COLOUR SHARE -- COMMAND...
   local name=$1 result
@@ -74,12 +74,6 @@ for ((round = 1; round <= rounds; round++)); do
 done
 
 # --- share of a core and resident memory -------------------------------------------
-
-# Nanoseconds every thread of PID has run so far (the scheduler's own count,
-# far finer than the clock ticks of /proc/PID/stat).
-runNanoseconds() {
-  cat "/proc/$1"/task/*/schedstat 2>/dev/null | awk '{ sum += $1 } END { printf "%d", sum }'
-}
 
 # sample PID: "<percent of one core> <resident MB>" over $sampleSeconds.
 sample() {
@@ -153,8 +147,6 @@ record "two-player screen" "${others[-1]}"
 stopOthers
 
 # --- the report ------------------------------------------------------------------
-
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }'; }
 
 bareStart=$(median <<<"$(tr ' ' '\n' <<<"${firstFrame[bare]:-}" | grep .)")
 echo

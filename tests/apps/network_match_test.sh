@@ -11,9 +11,19 @@ set -euo pipefail
 rallix=$(realpath "$1")
 work=$(mktemp -d "${TMPDIR:-/tmp}/rallix-network-match.XXXXXX")
 pids=()
+# Last started, first stopped, each waited for: the guest goes before its
+# host, so it never finds itself alone on the join screen, which would look
+# for hosts on the whole local network.
+stopAll() {
+  local i
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+    kill -TERM "${pids[i]}" 2>/dev/null || true
+    wait "${pids[i]}" 2>/dev/null || true
+  done
+  pids=()
+}
 cleanup() {
-  for pid in "${pids[@]}"; do kill -TERM "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
+  stopAll
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -56,9 +66,8 @@ playMatch() {
   cmp -s "$hostReplay" "$guestReplay" || fail "$name: both machines kept the same replay"
   tail -1 "$hostReplay" | grep -Eqx 'end (player1|player2)' || fail "$name: the rally ran to its end"
   echo "$name: $(grep -c '' "$hostReplay") lines, $(tail -1 "$hostReplay")"
-  for pid in "${pids[@]}"; do kill -TERM "$pid" 2>/dev/null || true; done
-  wait "${pids[@]}" 2>/dev/null || true
-  pids=()
+  stopAll
+
 }
 
 bWav=$2

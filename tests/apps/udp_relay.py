@@ -4,10 +4,13 @@ datagram waits a delay plus or minus some jitter (so some overtake others)
 and some are lost. One side sends to the relay's port and it forwards to the
 target port; what the target answers goes back to the last sender. It stops
 by itself after --seconds, or on SIGTERM, and then says how many bytes it
-forwarded each way (for measuring what a match costs the link).
+forwarded each way (for measuring what a match costs the link). With
+--timeline it also writes a line for every datagram, "TIME WAY BYTES" (TIME
+in seconds since the epoch, as files' times are, WAY "target" or "joiner"),
+so that what a match costs can be told from what connecting cost.
 
   udp_relay.py LISTEN_PORT TARGET_PORT [--delay-ms 50] [--jitter-ms 10]
-               [--loss 0.03] [--seconds 60] [--seed 1]
+               [--loss 0.03] [--seconds 60] [--seed 1] [--timeline FILE]
 """
 import argparse
 import heapq
@@ -31,6 +34,7 @@ def main():
     parser.add_argument("--loss", type=float, default=0.03)
     parser.add_argument("--seconds", type=float, default=60)
     parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--timeline")
     args = parser.parse_args()
     chance = random.Random(args.seed)
 
@@ -44,16 +48,19 @@ def main():
     started = time.monotonic()
     stop_at = started + args.seconds
     forwarded = {"to the target": 0, "to the joiner": 0}
+    timeline = open(args.timeline, "w", encoding="ascii") if args.timeline else None
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(0))
     try:
-        relay(args, chance, outer, inner, target, forwarded, stop_at)
+        relay(args, chance, outer, inner, target, forwarded, stop_at, timeline)
     finally:
+        if timeline:
+            timeline.close()
         seconds = time.monotonic() - started
         print(f"relay: {forwarded['to the target']} bytes to the target and "
               f"{forwarded['to the joiner']} to the joiner in {seconds:.1f} s", file=sys.stderr)
 
 
-def relay(args, chance, outer, inner, target, forwarded, stop_at):
+def relay(args, chance, outer, inner, target, forwarded, stop_at, timeline):
     joiner = None
     due = []  # (time to send, sequence, socket, data, address)
     sequence = 0
@@ -69,12 +76,16 @@ def relay(args, chance, outer, inner, target, forwarded, stop_at):
             if sock is outer:
                 joiner = sender
                 route = (inner, target)
-                forwarded["to the target"] += len(data)
+                way = "target"
             elif joiner is not None:
                 route = (outer, joiner)
-                forwarded["to the joiner"] += len(data)
+                way = "joiner"
             else:
                 continue
+            # Counted as sent, lost or not: what the sender paid for.
+            forwarded["to the " + way] += len(data)
+            if timeline:
+                timeline.write(f"{time.time():.6f} {way} {len(data)}\n")
             if chance.random() < args.loss:
                 continue
             delay = args.delay_ms + chance.uniform(-args.jitter_ms, args.jitter_ms)

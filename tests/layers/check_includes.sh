@@ -27,7 +27,7 @@ declare -A may_include=(
   [first_edition]="core platform art rules input settings replay match"
   [apps]="core platform art rules input settings replay match net frontend first_edition"
   [tools]="core platform art rules settings replay"
-  [bench]="core platform art rules input settings replay match"
+  [bench]="core platform art rules input settings replay match net"
 )
 # Folders where SDL's own headers may appear: the platform layer, the tests'
 # device stand-ins, and the bare SDL2 floor the benchmarks measure us against.
