@@ -8,13 +8,13 @@
 namespace rallix {
 namespace {
 
-const FontSpec kCaptionFont{"Comic Sans MS", 15.75, true};
-const FontSpec kTitleFont{"Comic Sans MS", 48, true};
-const FontSpec kExitFont{"Papyrus", 48, true};
+const FontChoice kCaptionFont{"Comic Sans MS", 15.75, true};
+const FontChoice kTitleFont{"Comic Sans MS", 48, true};
+const FontChoice kExitFont{"Papyrus", 48, true};
 
 constexpr int kBlinkMs = 400;
 
-LabelDesign Caption(const char* text, const FontSpec& font = kCaptionFont) {
+LabelDesign Caption(const char* text, const FontChoice& font = kCaptionFont) {
   return LabelDesign{text, font, kRed, TextAlign::Left};
 }
 
@@ -32,7 +32,7 @@ constexpr std::size_t kSpecial = 4;
 
 }  // namespace
 
-frmBMenu::Design::Design(ControlList& controls)
+frmBMenuDesign::frmBMenuDesign(ControlList& controls)
     : list(controls),
       Image1(list, "Image1", Twips(600, 960, 1800, 1800), Ball(kBluePlastic)),
       Image2(list, "Image2", Twips(4560, 1080, 1800, 1800), Ball(kGreenRubber)),
@@ -52,11 +52,11 @@ frmBMenu::Design::Design(ControlList& controls)
       Timer1(list, "Timer1", kBlinkMs) {}
 
 frmBMenu::frmBMenu(FormsRuntime& runtime, frmWait& next)
-    : Form(runtime, FormDesign{"Rallix", kBlack, WindowState::Maximized, 10440, 7965}),
+    : DesignedForm(runtime, FormDesign{"Rallix", kBlack, WindowState::Maximized, 10440, 7965}),
       frmWait_(next) {}
 
 void frmBMenu::CreateControls() {
-  Design& d = design_.emplace(ControlsForDesign());
+  Design& d = BuildDesign();
   for (Image* image : {&d.Image1, &d.Image2, &d.Image3, &d.Image4, &d.Image5}) {
     image->onClick = [this, image] { ChooseBall(*image); };
   }

@@ -42,12 +42,12 @@ FirstEditionSettings DrawFirstEditionSettings(RandomGenerator& random) {
   return s;
 }
 
-frmWait::Design::Design(ControlList& controls)
+frmWaitDesign::frmWaitDesign(ControlList& controls)
     : list(controls),
       Label1(list, "Label1", Twips(1200, 2640, 4935, 855),
-             LabelDesign{"WAIT... LOADING", FontSpec{"Comic Sans MS", 24, true}, kRed}),
+             LabelDesign{"WAIT... LOADING", FontChoice{"Comic Sans MS", 24, true}, kRed}),
       Label2(list, "Label2", Twips(240, 120, 6495, 2535),
-             LabelDesign{"", FontSpec{"Comic Sans MS", 14.25, false}, kRed}),
+             LabelDesign{"", FontChoice{"Comic Sans MS", 14.25, false}, kRed}),
       objs0(list, "objs(0)", Twips(120, 120, 3150, 750), Carried(art::LightPaddle())),
       objs1(list, "objs(1)", Twips(840, 3600, 3150, 750), Carried(art::DarkPaddle())),
       objs2(list, "objs(2)", Twips(3720, 1920, 600, 600), Carried(art::FieldBackground())),
@@ -57,10 +57,11 @@ frmWait::Design::Design(ControlList& controls)
       Timer2(list, "Timer2", kBlinkMs) {}
 
 frmWait::frmWait(FormsRuntime& runtime, FrmMain& next)
-    : Form(runtime, FormDesign{"Form1", kBlack, WindowState::Normal, 7095, 4830}), FrmMain_(next) {}
+    : DesignedForm(runtime, FormDesign{"Form1", kBlack, WindowState::Normal, 7095, 4830}),
+      FrmMain_(next) {}
 
 void frmWait::CreateControls() {
-  Design& d = design_.emplace(ControlsForDesign());
+  Design& d = BuildDesign();
   d.Timer1.onTimer = [this] { Timer1_Timer(); };
   d.Timer2.onTimer = [this] { Timer2_Timer(); };
 }

@@ -4,8 +4,8 @@
 // later while "WAIT... LOADING" blinks.
 
 #include <cstdint>
-#include <optional>
 
+#include "platform/forms/designed_form.h"
 #include "platform/forms/image.h"
 #include "platform/forms/label.h"
 #include "platform/forms/runtime.h"
@@ -20,7 +20,22 @@ class FrmMain;
 // each from its own uniform value, with the slow values raised.
 FirstEditionSettings DrawFirstEditionSettings(RandomGenerator& random);
 
-class frmWait final : public Form {
+// The controls of frmWait, each named as the screen knows it.
+struct frmWaitDesign {
+  ControlList& list;
+  Label Label1;
+  Label Label2;
+  Image objs0;
+  Image objs1;
+  Image objs2;
+  Image objs3;
+  Image objs4;
+  Timer Timer1;
+  Timer Timer2;
+  explicit frmWaitDesign(ControlList& controls);
+};
+
+class frmWait final : public DesignedForm<frmWaitDesign> {
  public:
   frmWait(FormsRuntime& runtime, FrmMain& next);
 
@@ -28,30 +43,14 @@ class frmWait final : public Form {
 
  protected:
   void CreateControls() override;
-  void DestroyControls() override { design_.reset(); }
   void Form_Load() override;
 
  private:
-  struct Design {
-    ControlList& list;
-    Label Label1;
-    Label Label2;
-    Image objs0;
-    Image objs1;
-    Image objs2;
-    Image objs3;
-    Image objs4;
-    Timer Timer1;
-    Timer Timer2;
-    explicit Design(ControlList& controls);
-  };
-
   void Timer1_Timer();
   void Timer2_Timer();
 
   FrmMain& FrmMain_;
   FirstEditionSettings settings_;
-  std::optional<Design> design_;
 };
 
 }  // namespace rallix

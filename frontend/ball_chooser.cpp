@@ -7,7 +7,7 @@
 namespace rallix {
 namespace {
 
-const FontSpec kCaptionFont{"Comic Sans MS", 9.75, true};
+const FontChoice kCaptionFont{"Comic Sans MS", 9.75, true};
 constexpr int kBallTwips = 600;
 
 LabelDesign Caption(const char* text, TextAlign align = TextAlign::Centre) {

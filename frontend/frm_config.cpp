@@ -6,22 +6,23 @@
 namespace rallix {
 namespace {
 constexpr SurfaceRect kFrame1 = Twips(120, 120, 3015, 2415);
-const FontSpec kDialogFont{"MS Sans Serif", 8.25, false};
+const FontChoice kDialogFont{"MS Sans Serif", 8.25, false};
 }  // namespace
 
-FrmConfig::Design::Design(ControlList& controls)
+FrmConfigDesign::FrmConfigDesign(ControlList& controls)
     : list(controls),
       Frame1(list, "Frame1", kFrame1,
              FrameDesign{"List of Aviliable JoySticks:", kDialogFont, kRed, kBlack}),
       List1(list, "List1", InFrame(kFrame1, 120, 240, 2775, 2010), kListFont),
-      Command1(list, "Command1", Twips(480, 2760, 2175, 375),
-               CommandButtonDesign{"Configurate Now", FontSpec{"MS Sans Serif", 12, true}, kRed}) {}
+      Command1(
+          list, "Command1", Twips(480, 2760, 2175, 375),
+          CommandButtonDesign{"Configurate Now", FontChoice{"MS Sans Serif", 12, true}, kRed}) {}
 
 FrmConfig::FrmConfig(FormsRuntime& runtime)
-    : Form(runtime, FormDesign{"Config", kBlack, WindowState::Normal, 3225, 3300}) {}
+    : DesignedForm(runtime, FormDesign{"Config", kBlack, WindowState::Normal, 3225, 3300}) {}
 
 void FrmConfig::CreateControls() {
-  Design& d = design_.emplace(ControlsForDesign());
+  Design& d = BuildDesign();
   d.Command1.onClick = [this] { Command1_Click(); };
   SetTabOrder({&d.List1, &d.Command1});
 }

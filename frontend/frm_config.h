@@ -9,13 +9,23 @@
 
 #include "input/creator_input_detector.h"
 #include "platform/forms/command_button.h"
+#include "platform/forms/designed_form.h"
 #include "platform/forms/frame.h"
 #include "platform/forms/list_box.h"
 #include "platform/forms/runtime.h"
 
 namespace rallix {
 
-class FrmConfig final : public Form {
+// The controls of FrmConfig, each named as the screen knows it.
+struct FrmConfigDesign {
+  ControlList& list;
+  Frame Frame1;
+  ListBox List1;
+  CommandButton Command1;
+  explicit FrmConfigDesign(ControlList& controls);
+};
+
+class FrmConfig final : public DesignedForm<FrmConfigDesign> {
  public:
   explicit FrmConfig(FormsRuntime& runtime);
 
@@ -27,22 +37,12 @@ class FrmConfig final : public Form {
 
  protected:
   void CreateControls() override;
-  void DestroyControls() override { design_.reset(); }
   void Form_Load() override;
 
  private:
-  struct Design {
-    ControlList& list;
-    Frame Frame1;
-    ListBox List1;
-    CommandButton Command1;
-    explicit Design(ControlList& controls);
-  };
-
   void Command1_Click();
 
   std::optional<CreatorInputDetector> Detector;
-  std::optional<Design> design_;
 };
 
 }  // namespace rallix

@@ -46,7 +46,7 @@ std::string DeviceOf(const ListBox& list) {
 
 }  // namespace
 
-FrmConfigMP::Design::Design(ControlList& controls)
+FrmConfigMPDesign::FrmConfigMPDesign(ControlList& controls)
     : list(controls),
       Label1(list, "Label1", Twips(1913, 600, 8175, 855),
              RedCaption("MultiPlayer - You vs Someone", 27.75)),
@@ -73,7 +73,7 @@ FrmConfigMP::Design::Design(ControlList& controls)
 }
 
 FrmConfigMP::FrmConfigMP(FormsRuntime& runtime)
-    : Form(runtime, FormDesign{"", kBlack, WindowState::Maximized, 12000, 9000}) {}
+    : DesignedForm(runtime, FormDesign{"", kBlack, WindowState::Maximized, 12000, 9000}) {}
 
 void FrmConfigMP::Connect(Form& menu, Form& match) {
   FrmMenu_ = &menu;
@@ -81,7 +81,7 @@ void FrmConfigMP::Connect(Form& menu, Form& match) {
 }
 
 void FrmConfigMP::CreateControls() {
-  Design& d = design_.emplace(ControlsForDesign());
+  Design& d = BuildDesign();
   d.List1.onClick = [this] { List1_Click(); };
   d.List2.onClick = [this] { List2_Click(); };
   d.balls.OnClick([this](int index) { ImgBall_Click(index); });

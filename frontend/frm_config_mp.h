@@ -12,6 +12,7 @@
 #include "input/creator_input_detector.h"
 #include "platform/forms/combo_box.h"
 #include "platform/forms/command_button.h"
+#include "platform/forms/designed_form.h"
 #include "platform/forms/frame.h"
 #include "platform/forms/image.h"
 #include "platform/forms/label.h"
@@ -20,7 +21,30 @@
 
 namespace rallix {
 
-class FrmConfigMP final : public Form {
+// The controls of FrmConfigMP, each named as the screen knows it.
+struct FrmConfigMPDesign {
+  ControlList& list;
+  Label Label1;
+  Frame Frame1;
+  Label Label2;
+  ListBox List1;
+  Frame Frame2;
+  Label Label3;
+  ListBox List2;
+  Label Label10;
+  ComboBox Combo1;
+  Frame Frame3;
+  BallChooser balls;
+  CommandButton Command1;
+  CommandButton Command2;
+  Label Notice;
+  Image objs0;
+  Image objs1;
+  Image objs2;
+  explicit FrmConfigMPDesign(ControlList& controls);
+};
+
+class FrmConfigMP final : public DesignedForm<FrmConfigMPDesign> {
  public:
   explicit FrmConfigMP(FormsRuntime& runtime);
   void Connect(Form& menu, Form& match);
@@ -43,32 +67,9 @@ class FrmConfigMP final : public Form {
 
  protected:
   void CreateControls() override;
-  void DestroyControls() override { design_.reset(); }
   void Form_Load() override;
 
  private:
-  struct Design {
-    ControlList& list;
-    Label Label1;
-    Frame Frame1;
-    Label Label2;
-    ListBox List1;
-    Frame Frame2;
-    Label Label3;
-    ListBox List2;
-    Label Label10;
-    ComboBox Combo1;
-    Frame Frame3;
-    BallChooser balls;
-    CommandButton Command1;
-    CommandButton Command2;
-    Label Notice;
-    Image objs0;
-    Image objs1;
-    Image objs2;
-    explicit Design(ControlList& controls);
-  };
-
   void List1_Click();
   void List2_Click();
   void ImgBall_Click(int Index);
@@ -86,7 +87,6 @@ class FrmConfigMP final : public Form {
   Form* FrmMenu_ = nullptr;
   Form* FrmMP_ = nullptr;
   std::optional<CreatorInputDetector> Detector;
-  std::optional<Design> design_;
 };
 
 }  // namespace rallix

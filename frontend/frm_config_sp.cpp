@@ -12,7 +12,7 @@ constexpr SurfaceRect kFrame1 = Twips(7133, 2280, 3375, 3255);
 constexpr SurfaceRect kFrame2 = Twips(720, 2520, 3015, 2535);
 }  // namespace
 
-FrmConfigSp::Design::Design(ControlList& controls)
+FrmConfigSpDesign::FrmConfigSpDesign(ControlList& controls)
     : list(controls),
       Label1(list, "Label1", Twips(2573, 720, 6855, 855),
              RedCaption("Single Play - You vs AI", 27.75)),
@@ -44,7 +44,7 @@ FrmConfigSp::Design::Design(ControlList& controls)
 }
 
 FrmConfigSp::FrmConfigSp(FormsRuntime& runtime)
-    : Form(runtime, FormDesign{"Form1", kBlack, WindowState::Maximized, 12000, 9000}) {}
+    : DesignedForm(runtime, FormDesign{"Form1", kBlack, WindowState::Maximized, 12000, 9000}) {}
 
 void FrmConfigSp::Connect(Form& menu, Form& match) {
   FrmMenu_ = &menu;
@@ -52,7 +52,7 @@ void FrmConfigSp::Connect(Form& menu, Form& match) {
 }
 
 void FrmConfigSp::CreateControls() {
-  Design& d = design_.emplace(ControlsForDesign());
+  Design& d = BuildDesign();
   d.balls.OnClick([this](int index) { ImgBall_Click(index); });
   d.Command1.onClick = [this] { Command1_Click(); };
   d.Command2.onClick = [this] { Command2_Click(); };

@@ -13,6 +13,7 @@
 #include "platform/forms/check_box.h"
 #include "platform/forms/combo_box.h"
 #include "platform/forms/command_button.h"
+#include "platform/forms/designed_form.h"
 #include "platform/forms/frame.h"
 #include "platform/forms/image.h"
 #include "platform/forms/label.h"
@@ -21,7 +22,32 @@
 
 namespace rallix {
 
-class FrmConfigSp final : public Form {
+// The controls of FrmConfigSp, each named as the screen knows it.
+struct FrmConfigSpDesign {
+  ControlList& list;
+  Label Label1;
+  Frame Frame2;
+  ListBox List1;
+  CheckBox Check1;
+  CheckBox Check2;
+  Label Label2;
+  ComboBox Combo1;
+  Label Label3;
+  ComboBox Combo2;
+  Frame Frame1;
+  BallChooser balls;
+  CommandButton Command1;
+  CommandButton Command2;
+  Label Notice;
+  Image objs0;
+  Image objs1;
+  Image objs2;
+  Image objs3;
+  Image objs4;
+  explicit FrmConfigSpDesign(ControlList& controls);
+};
+
+class FrmConfigSp final : public DesignedForm<FrmConfigSpDesign> {
  public:
   explicit FrmConfigSp(FormsRuntime& runtime);
   // The menu (CANCEL) and the match (START GAME) are set once both exist.
@@ -40,34 +66,9 @@ class FrmConfigSp final : public Form {
 
  protected:
   void CreateControls() override;
-  void DestroyControls() override { design_.reset(); }
   void Form_Load() override;
 
  private:
-  struct Design {
-    ControlList& list;
-    Label Label1;
-    Frame Frame2;
-    ListBox List1;
-    CheckBox Check1;
-    CheckBox Check2;
-    Label Label2;
-    ComboBox Combo1;
-    Label Label3;
-    ComboBox Combo2;
-    Frame Frame1;
-    BallChooser balls;
-    CommandButton Command1;
-    CommandButton Command2;
-    Label Notice;
-    Image objs0;
-    Image objs1;
-    Image objs2;
-    Image objs3;
-    Image objs4;
-    explicit Design(ControlList& controls);
-  };
-
   void ImgBall_Click(int Index);
   void Command1_Click();
   void Command2_Click();
@@ -75,7 +76,6 @@ class FrmConfigSp final : public Form {
   Form* FrmMenu_ = nullptr;
   Form* FrmSP_ = nullptr;
   std::optional<CreatorInputDetector> Detector;
-  std::optional<Design> design_;
 };
 
 }  // namespace rallix

@@ -7,7 +7,7 @@ namespace {
 
 LabelDesign Entry(const char* text, const char* family, double points,
                   TextAlign align = TextAlign::Left) {
-  return LabelDesign{text, FontSpec{family, points, true}, kRed, align};
+  return LabelDesign{text, FontChoice{family, points, true}, kRed, align};
 }
 
 ImageDesign Shown(const Picture& picture) {
@@ -16,7 +16,7 @@ ImageDesign Shown(const Picture& picture) {
 
 }  // namespace
 
-FrmMenu::Design::Design(ControlList& controls)
+FrmMenuDesign::FrmMenuDesign(ControlList& controls)
     : list(controls),
       Label8(list, "Label8", Twips(3863, 360, 3855, 1455), Entry("Rallix", "Comic Sans MS", 48)),
       Label9(list, "Label9", Twips(3983, 1920, 3615, 615), Entry("", "Comic Sans MS", 15.75)),
@@ -35,17 +35,17 @@ FrmMenu::Design::Design(ControlList& controls)
              Entry("", "Comic Sans MS", 12, TextAlign::Centre)),
       Image1(list, "Image1", Twips(480, 360, 1425, 1425), Shown(art::GoldBall())),
       Image2(list, "Image2", Twips(10080, 360, 1425, 1425), Shown(art::SpecialBall())),
-      Timer1(list, "Timer1", kBlinkMs) {}
+      Timer1(list, "Timer1", FrmMenu::kBlinkMs) {}
 
 FrmMenu::FrmMenu(FormsRuntime& runtime, Form& singlePlayerSettings, Form& twoPlayerSettings,
                  Form* networkScreen)
-    : Form(runtime, FormDesign{"Form1", kBlack, WindowState::Maximized, 12000, 9000}),
+    : DesignedForm(runtime, FormDesign{"Form1", kBlack, WindowState::Maximized, 12000, 9000}),
       FrmConfigSp_(singlePlayerSettings),
       FrmConfigMP_(twoPlayerSettings),
       FrmNet_(networkScreen) {}
 
 void FrmMenu::CreateControls() {
-  Design& d = design_.emplace(ControlsForDesign());
+  Design& d = BuildDesign();
   d.Label1.onClick = [this] { Label1_Click(); };
   d.Label2.onClick = [this] { Label2_Click(); };
   d.Label3.onClick = [this] { Label3_Click(); };

@@ -1,8 +1,7 @@
 #pragma once
 // The main menu: single player, two players, or leave. The title blinks.
 
-#include <optional>
-
+#include "platform/forms/designed_form.h"
 #include "platform/forms/image.h"
 #include "platform/forms/label.h"
 #include "platform/forms/runtime.h"
@@ -10,7 +9,24 @@
 
 namespace rallix {
 
-class FrmMenu final : public Form {
+// The controls of FrmMenu, each named as the screen knows it.
+struct FrmMenuDesign {
+  ControlList& list;
+  Label Label8;
+  Label Label9;
+  Label Label4;
+  Label Label1;
+  Label Label2;
+  Label Label3;
+  Label Label5;
+  Label Notice;
+  Image Image1;
+  Image Image2;
+  Timer Timer1;
+  explicit FrmMenuDesign(ControlList& controls);
+};
+
+class FrmMenu final : public DesignedForm<FrmMenuDesign> {
  public:
   // `networkScreen`: null where the game cannot play over a network (a web page).
   FrmMenu(FormsRuntime& runtime, Form& singlePlayerSettings, Form& twoPlayerSettings,
@@ -20,25 +36,8 @@ class FrmMenu final : public Form {
 
  protected:
   void CreateControls() override;
-  void DestroyControls() override { design_.reset(); }
 
  private:
-  struct Design {
-    ControlList& list;
-    Label Label8;
-    Label Label9;
-    Label Label4;
-    Label Label1;
-    Label Label2;
-    Label Label3;
-    Label Label5;
-    Label Notice;
-    Image Image1;
-    Image Image2;
-    Timer Timer1;
-    explicit Design(ControlList& controls);
-  };
-
   void Label1_Click();
   void Label2_Click();
   void Label3_Click();
@@ -48,7 +47,6 @@ class FrmMenu final : public Form {
   Form& FrmConfigSp_;
   Form& FrmConfigMP_;
   Form* FrmNet_;
-  std::optional<Design> design_;
 };
 
 }  // namespace rallix

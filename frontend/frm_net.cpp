@@ -34,7 +34,7 @@ std::string Joined(const std::vector<std::string>& texts) {
 
 }  // namespace
 
-FrmNet::Design::Design(ControlList& controls)
+FrmNetDesign::FrmNetDesign(ControlList& controls)
     : list(controls),
       Label1(list, "Label1", Twips(1913, 360, 8175, 855),
              RedCaption("MultiPlayer - Internet or LAN", 27.75)),
@@ -57,15 +57,15 @@ FrmNet::Design::Design(ControlList& controls)
       Command1(list, "Command1", Twips(2160, 5640, 3375, 1095), RedButton("START GAME", 18)),
       Command2(list, "Command2", Twips(2160, 6960, 3375, 1095), RedButton("CANCEL", 18)),
       Notice(list, "Notice", Twips(1733, 8280, 8535, 495), RedCaption("", 12)),
-      Timer1(list, "Timer1", kPollMs) {
+      Timer1(list, "Timer1", FrmNet::kPollMs) {
   for (int speed = net::kSlowestBallSpeed; speed <= net::kFastestBallSpeed; ++speed) {
     Combo1.AddItem(std::to_string(speed));
   }
-  Text1.MaxLength = kAddressMaxLength;
+  Text1.MaxLength = FrmNet::kAddressMaxLength;
 }
 
 FrmNet::FrmNet(FormsRuntime& runtime)
-    : Form(runtime, FormDesign{"Rallix", kBlack, WindowState::Maximized, 12000, 9000}) {}
+    : DesignedForm(runtime, FormDesign{"Rallix", kBlack, WindowState::Maximized, 12000, 9000}) {}
 
 void FrmNet::Connect(Form& menu, net::FrmNetMatch& match) {
   FrmMenu_ = &menu;
@@ -73,7 +73,7 @@ void FrmNet::Connect(Form& menu, net::FrmNetMatch& match) {
 }
 
 void FrmNet::CreateControls() {
-  Design& d = design_.emplace(ControlsForDesign());
+  Design& d = BuildDesign();
   d.Command1.onClick = [this] { Command1_Click(); };
   d.Command2.onClick = [this] { Command2_Click(); };
   d.Command3.onClick = [this] { Command3_Click(); };

@@ -20,6 +20,7 @@
 #include "net/net_lobby.h"
 #include "platform/forms/combo_box.h"
 #include "platform/forms/command_button.h"
+#include "platform/forms/designed_form.h"
 #include "platform/forms/frame.h"
 #include "platform/forms/label.h"
 #include "platform/forms/list_box.h"
@@ -29,7 +30,34 @@
 
 namespace rallix {
 
-class FrmNet final : public Form {
+// The controls of FrmNet, each named as the screen knows it.
+struct FrmNetDesign {
+  ControlList& list;
+  Label Label1;
+  CommandButton Command3;
+  CommandButton Command4;
+  Label Status;
+  Label Detail;
+  Frame Frame1;
+  Label Label2;
+  ListBox List1;
+  Label Label10;
+  ComboBox Combo1;
+  Frame Frame3;
+  BallChooser balls;
+  Label Label3;
+  ListBox List2;
+  Label Label4;
+  TextBox Text1;
+  CommandButton Command5;
+  CommandButton Command1;
+  CommandButton Command2;
+  Label Notice;
+  Timer Timer1;
+  explicit FrmNetDesign(ControlList& controls);
+};
+
+class FrmNet final : public DesignedForm<FrmNetDesign> {
  public:
   explicit FrmNet(FormsRuntime& runtime);
   void Connect(Form& menu, net::FrmNetMatch& match);
@@ -66,37 +94,10 @@ class FrmNet final : public Form {
 
  protected:
   void CreateControls() override;
-  void DestroyControls() override { design_.reset(); }
   void Form_Load() override;
 
  private:
   enum class Mode { Choosing, Hosting, Joining };
-
-  struct Design {
-    ControlList& list;
-    Label Label1;
-    CommandButton Command3;
-    CommandButton Command4;
-    Label Status;
-    Label Detail;
-    Frame Frame1;
-    Label Label2;
-    ListBox List1;
-    Label Label10;
-    ComboBox Combo1;
-    Frame Frame3;
-    BallChooser balls;
-    Label Label3;
-    ListBox List2;
-    Label Label4;
-    TextBox Text1;
-    CommandButton Command5;
-    CommandButton Command1;
-    CommandButton Command2;
-    Label Notice;
-    Timer Timer1;
-    explicit Design(ControlList& controls);
-  };
 
   void Command1_Click();  // START GAME
   void Command2_Click();  // CANCEL
@@ -133,7 +134,6 @@ class FrmNet final : public Form {
   Form* FrmMenu_ = nullptr;
   net::FrmNetMatch* FrmNetMatch_ = nullptr;
   std::optional<CreatorInputDetector> Detector;
-  std::optional<Design> design_;
 };
 
 }  // namespace rallix

@@ -2,15 +2,15 @@
 
 namespace rallix {
 
-FrmRallix::Design::Design(ControlList& controls)
-    : list(controls), Timer1(list, "Timer1", kSplashMs) {}
+FrmRallixDesign::FrmRallixDesign(ControlList& controls)
+    : list(controls), Timer1(list, "Timer1", FrmRallix::kSplashMs) {}
 
 FrmRallix::FrmRallix(FormsRuntime& runtime, Form& menu)
-    : Form(runtime, FormDesign{"Rallix", kBlack, WindowState::Maximized, 4680, 3195}),
+    : DesignedForm(runtime, FormDesign{"Rallix", kBlack, WindowState::Maximized, 4680, 3195}),
       FrmMenu_(menu) {}
 
 void FrmRallix::CreateControls() {
-  Design& d = design_.emplace(ControlsForDesign());
+  Design& d = BuildDesign();
   d.Timer1.onTimer = [this] { Timer1_Timer(); };
 }
 

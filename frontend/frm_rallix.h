@@ -2,14 +2,20 @@
 // The splash: a black screen for one second, then the main menu. It stays
 // open underneath the menu; closing it ends the program.
 
-#include <optional>
-
+#include "platform/forms/designed_form.h"
 #include "platform/forms/runtime.h"
 #include "platform/forms/timer.h"
 
 namespace rallix {
 
-class FrmRallix final : public Form {
+// The controls of FrmRallix, each named as the screen knows it.
+struct FrmRallixDesign {
+  ControlList& list;
+  Timer Timer1;
+  explicit FrmRallixDesign(ControlList& controls);
+};
+
+class FrmRallix final : public DesignedForm<FrmRallixDesign> {
  public:
   FrmRallix(FormsRuntime& runtime, Form& menu);
 
@@ -17,19 +23,11 @@ class FrmRallix final : public Form {
 
  protected:
   void CreateControls() override;
-  void DestroyControls() override { design_.reset(); }
 
  private:
-  struct Design {
-    ControlList& list;
-    Timer Timer1;
-    explicit Design(ControlList& controls);
-  };
-
   void Timer1_Timer();
 
   Form& FrmMenu_;
-  std::optional<Design> design_;
 };
 
 }  // namespace rallix

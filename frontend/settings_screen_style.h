@@ -9,8 +9,8 @@
 
 namespace rallix {
 
-inline FontSpec ComicBold(double points) {
-  return FontSpec{"Comic Sans MS", points, true};
+inline FontChoice ComicBold(double points) {
+  return FontChoice{"Comic Sans MS", points, true};
 }
 
 inline LabelDesign RedCaption(const char* text, double points) {
@@ -34,6 +34,6 @@ inline ImageDesign Carried(const Picture& picture) {
   return ImageDesign{&picture, /*stretch=*/false, ImageBorder::None, /*visible=*/false};
 }
 
-inline const FontSpec kListFont{"MS Sans Serif", 8.25, false};
+inline const FontChoice kListFont{"MS Sans Serif", 8.25, false};
 
 }  // namespace rallix

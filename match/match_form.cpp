@@ -10,11 +10,11 @@
 
 namespace rallix {
 
-MatchForm::Design::Design(ControlList& controls)
+MatchFormDesign::MatchFormDesign(ControlList& controls)
     : list(controls), Timer1(list, "Timer1", 0), KeepAlive(list, "KeepAlive", 0) {}
 
 MatchForm::MatchForm(FormsRuntime& runtime, Form& returnTo, MatchOptions options)
-    : Form(runtime, options.design),
+    : DesignedForm(runtime, options.design),
       returnTo_(returnTo),
       options_(std::move(options)),
       pointer_(runtime.Devices()) {}
@@ -31,7 +31,7 @@ void MatchForm::PlayReplay(const Replay& replay) {
 }
 
 void MatchForm::CreateControls() {
-  Design& d = design_.emplace(ControlsForDesign());
+  Design& d = BuildDesign();
   d.Timer1.onTimer = [this] { Timer1_Timer(); };
   d.KeepAlive.onTimer = [this] { EndingTick(); };
 }

@@ -25,6 +25,7 @@
 #include "match/match_screen.h"
 #include "match/pass_input_source.h"
 #include "platform/audio/sound.h"
+#include "platform/forms/designed_form.h"
 #include "platform/forms/form.h"
 #include "platform/forms/timer.h"
 #include "replay/replay.h"
@@ -41,7 +42,16 @@ struct MatchOptions {
   PointerMotion pointer = PointerMotion::Free;
 };
 
-class MatchForm : public Form {
+// The controls of MatchForm, each named as the screen knows it.
+struct MatchFormDesign {
+  ControlList& list;
+  Timer Timer1;
+  // Ticks only while the last picture shows, for a match that asks to.
+  Timer KeepAlive;
+  explicit MatchFormDesign(ControlList& controls);
+};
+
+class MatchForm : public DesignedForm<MatchFormDesign> {
  public:
   const MatchRally& Match() const { return rally_; }
   const MatchSettings& Settings() const { return settings_; }
@@ -116,17 +126,9 @@ class MatchForm : public Form {
   std::optional<CreatorInputDetector> Detector;
 
  private:
-  struct Design {
-    ControlList& list;
-    Timer Timer1;
-    // Ticks only while the last picture shows, for a match that asks to.
-    Timer KeepAlive;
-    explicit Design(ControlList& controls);
-  };
   void ShowEndingFor(int delayMs);
 
   void CreateControls() final;
-  void DestroyControls() final { design_.reset(); }
   void Form_Load() final;
   void Form_Paint() final;
   void FramePass() final;
@@ -151,7 +153,6 @@ class MatchForm : public Form {
 
   std::optional<SoundBuffer> hitSound_;
   std::optional<MatchScreen> screen_;
-  std::optional<Design> design_;
 
   std::array<std::optional<CreatorInputDetector>, 2> pads_;
   std::optional<LiveInput> live_;

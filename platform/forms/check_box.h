@@ -10,7 +10,7 @@ namespace rallix {
 
 struct CheckBoxDesign {
   std::string caption;
-  FontSpec font;
+  FontChoice font;
   Rgb foreColor = kRed;
   Rgb backColor = kBlack;
   bool enabled = true;
@@ -21,7 +21,7 @@ class CheckBox final : public Control {
   CheckBox(ControlList& list, std::string name, SurfaceRect bounds, CheckBoxDesign design);
 
   std::string caption;
-  FontSpec font;
+  FontChoice font;
   Rgb foreColor;
   Rgb backColor;
   int Value = 0;  // 0 unchecked, 1 checked

@@ -10,7 +10,7 @@ namespace {
 constexpr int kButtonWidth = 17;
 }  // namespace
 
-ComboBox::ComboBox(ControlList& list, std::string name, SurfaceRect bounds, FontSpec font)
+ComboBox::ComboBox(ControlList& list, std::string name, SurfaceRect bounds, FontChoice font)
     : Control(list, std::move(name), bounds), font(std::move(font)) {}
 
 int ComboBox::RowHeight() const {

@@ -10,9 +10,9 @@ namespace rallix {
 
 class ComboBox final : public Control, public ItemList {
  public:
-  ComboBox(ControlList& list, std::string name, SurfaceRect bounds, FontSpec font);
+  ComboBox(ControlList& list, std::string name, SurfaceRect bounds, FontChoice font);
 
-  FontSpec font;
+  FontChoice font;
   void SetListIndex(int index);
 
   void Paint(Painter& painter) const override;

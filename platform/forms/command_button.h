@@ -10,7 +10,7 @@ namespace rallix {
 
 struct CommandButtonDesign {
   std::string caption;
-  FontSpec font;
+  FontChoice font;
   Rgb face{212, 208, 200};
 };
 
@@ -20,7 +20,7 @@ class CommandButton final : public Control {
                 CommandButtonDesign design);
 
   std::string caption;
-  FontSpec font;
+  FontChoice font;
   Rgb face;
 
   void Paint(Painter& painter) const override;

@@ -10,7 +10,7 @@ namespace rallix {
 
 struct FrameDesign {
   std::string caption;
-  FontSpec font;
+  FontChoice font;
   Rgb foreColor = kRed;
   Rgb backColor = kBlack;
 };
@@ -20,7 +20,7 @@ class Frame final : public Control {
   Frame(ControlList& list, std::string name, SurfaceRect bounds, FrameDesign design);
 
   std::string caption;
-  FontSpec font;
+  FontChoice font;
   Rgb foreColor;
   Rgb backColor;
 

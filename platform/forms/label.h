@@ -9,7 +9,7 @@ namespace rallix {
 
 struct LabelDesign {
   std::string caption;
-  FontSpec font{"MS Sans Serif", 8.25, false};
+  FontChoice font{"MS Sans Serif", 8.25, false};
   Rgb foreColor = kRed;
   TextAlign alignment = TextAlign::Left;
 };
@@ -19,7 +19,7 @@ class Label final : public Control {
   Label(ControlList& list, std::string name, SurfaceRect bounds, LabelDesign design);
 
   std::string caption;
-  FontSpec font;
+  FontChoice font;
   Rgb foreColor;
   TextAlign alignment;
 

@@ -7,7 +7,7 @@
 
 namespace rallix {
 
-ListBox::ListBox(ControlList& list, std::string name, SurfaceRect bounds, FontSpec font)
+ListBox::ListBox(ControlList& list, std::string name, SurfaceRect bounds, FontChoice font)
     : Control(list, std::move(name), bounds), font(std::move(font)) {}
 
 int ListBox::RowHeight() const {

@@ -9,9 +9,9 @@ namespace rallix {
 
 class ListBox final : public Control, public ItemList {
  public:
-  ListBox(ControlList& list, std::string name, SurfaceRect bounds, FontSpec font);
+  ListBox(ControlList& list, std::string name, SurfaceRect bounds, FontChoice font);
 
-  FontSpec font;
+  FontChoice font;
   void SetListIndex(int index);
 
   void Paint(Painter& painter) const override;

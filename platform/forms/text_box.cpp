@@ -18,7 +18,7 @@ constexpr std::size_t kNoLimit = std::string::npos;
 
 }  // namespace
 
-TextBox::TextBox(ControlList& list, std::string name, SurfaceRect bounds, FontSpec font)
+TextBox::TextBox(ControlList& list, std::string name, SurfaceRect bounds, FontChoice font)
     : Control(list, std::move(name), bounds),
       font(std::move(font)),
       caretBlink_(list, Name() + ".caretBlink", kCaretBlinkMs, /*timerEnabled=*/false) {

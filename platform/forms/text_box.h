@@ -19,9 +19,9 @@ namespace rallix {
 
 class TextBox final : public Control {
  public:
-  TextBox(ControlList& list, std::string name, SurfaceRect bounds, FontSpec font);
+  TextBox(ControlList& list, std::string name, SurfaceRect bounds, FontChoice font);
 
-  FontSpec font;
+  FontChoice font;
   // The most characters (not bytes) the box holds; 0: no limit. Input past
   // it is dropped. Lowering it leaves text already there as it is.
   int MaxLength = 0;

@@ -15,7 +15,7 @@ inline constexpr Rgb kBevelLight{255, 255, 255};
 inline constexpr Rgb kBevelShadow{105, 105, 105};
 inline constexpr Rgb kFrameLine{160, 160, 160};
 inline constexpr Rgb kDisabledFace{212, 208, 200};
-inline const FontSpec kDefaultControlFont{"MS Sans Serif", 8.25, false};
+inline const FontChoice kDefaultControlFont{"MS Sans Serif", 8.25, false};
 
 // A raised (or, pressed, sunken) 3D edge around an area.
 void DrawBevel(Painter& painter, const SurfaceRect& area, bool sunken);

@@ -9,11 +9,12 @@
 
 namespace rallix {
 
-struct FontSpec {
+// A font a screen asks for: its family, its size in points and its weight.
+struct FontChoice {
   std::string family;
   double points = 8.25;
   bool bold = false;
-  friend bool operator==(const FontSpec&, const FontSpec&) = default;
+  friend bool operator==(const FontChoice&, const FontChoice&) = default;
 };
 
 struct ResolvedFont {

@@ -267,7 +267,7 @@ constexpr int kOneLineOverrunDivisor = 8;
 
 }  // namespace
 
-void GameWindow::DrawText(const std::string& text, const FontSpec& font, const SurfaceRect& box,
+void GameWindow::DrawText(const std::string& text, const FontChoice& font, const SurfaceRect& box,
                           Rgb colour, TextAlign align) {
   if (text.empty()) {
     return;
@@ -297,7 +297,7 @@ void GameWindow::DrawText(const std::string& text, const FontSpec& font, const S
   SDL_RenderCopy(impl_->renderer, cached.texture.get(), &from, &to);
 }
 
-int GameWindow::MeasureText(const std::string& text, const FontSpec& font) {
+int GameWindow::MeasureText(const std::string& text, const FontChoice& font) {
   if (text.empty()) {
     return 0;
   }

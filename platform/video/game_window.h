@@ -71,9 +71,9 @@ class GameWindow final : public Painter {
 
   void FillRect(const SurfaceRect& area, Rgb colour) override;
   void DrawOutline(const SurfaceRect& area, Rgb colour, int thickness) override;
-  void DrawText(const std::string& text, const FontSpec& font, const SurfaceRect& box, Rgb colour,
+  void DrawText(const std::string& text, const FontChoice& font, const SurfaceRect& box, Rgb colour,
                 TextAlign align) override;
-  int MeasureText(const std::string& text, const FontSpec& font) override;
+  int MeasureText(const std::string& text, const FontChoice& font) override;
   void DrawPicture(const Picture& picture, const SurfaceRect& box) override;
   void DrawSurface(Surface& surface, const SurfaceRect& part) override;
   // The surface will not be shown again: its copy on the graphics card goes

@@ -109,12 +109,14 @@ struct GameWindow::Impl {
   }
 
   // Text is rendered at the screen's own size, never blown up from a smaller one.
-  int FontPixels(const FontSpec& fontSpec) const { return PointsToPixels(fontSpec.points) * scale; }
+  int FontPixels(const FontChoice& fontChoice) const {
+    return PointsToPixels(fontChoice.points) * scale;
+  }
 
-  TTF_Font* Font(const FontSpec& fontSpec) {
-    const ResolvedFont resolved = ResolveFont(fontSpec.family, fontSpec.bold);
-    const int pixels = FontPixels(fontSpec);
-    const bool syntheticBold = fontSpec.bold && !resolved.isBoldFace;
+  TTF_Font* Font(const FontChoice& fontChoice) {
+    const ResolvedFont resolved = ResolveFont(fontChoice.family, fontChoice.bold);
+    const int pixels = FontPixels(fontChoice);
+    const bool syntheticBold = fontChoice.bold && !resolved.isBoldFace;
     auto key = std::make_tuple(resolved.file.string(), pixels, syntheticBold);
     auto it = fonts.find(key);
     if (it == fonts.end()) {
@@ -129,11 +131,11 @@ struct GameWindow::Impl {
   }
 
   // wrapWidth 0: one line, whatever its length (only line ends break it).
-  CachedTexture& Text(const std::string& text, const FontSpec& fontSpec, int wrapWidth,
+  CachedTexture& Text(const std::string& text, const FontChoice& fontChoice, int wrapWidth,
                       TextAlign align) {
-    const auto key =
-        std::make_tuple(std::string_view(fontSpec.family), FontPixels(fontSpec), fontSpec.bold,
-                        wrapWidth, static_cast<int>(align), std::string_view(text));
+    const auto key = std::make_tuple(std::string_view(fontChoice.family), FontPixels(fontChoice),
+                                     fontChoice.bold, wrapWidth, static_cast<int>(align),
+                                     std::string_view(text));
     auto it = texts.find(key);
     if (it != texts.end()) {
       return it->second;
@@ -141,7 +143,7 @@ struct GameWindow::Impl {
     if (texts.size() > kTextCacheLimit) {
       texts.clear();
     }
-    TTF_Font* font = Font(fontSpec);
+    TTF_Font* font = Font(fontChoice);
     TTF_SetFontWrappedAlign(font, align == TextAlign::Centre  ? TTF_WRAPPED_ALIGN_CENTER
                                   : align == TextAlign::Right ? TTF_WRAPPED_ALIGN_RIGHT
                                                               : TTF_WRAPPED_ALIGN_LEFT);
@@ -155,7 +157,7 @@ struct GameWindow::Impl {
                                      kSource, "cannot make a text texture"));
     CachedTexture cached{std::move(texture), rendered->w, rendered->h, frame};
     return texts
-        .emplace(std::make_tuple(fontSpec.family, std::get<1>(key), fontSpec.bold, wrapWidth,
+        .emplace(std::make_tuple(fontChoice.family, std::get<1>(key), fontChoice.bold, wrapWidth,
                                  static_cast<int>(align), text),
                  std::move(cached))
         .first->second;

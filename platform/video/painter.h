@@ -18,12 +18,12 @@ class Painter {
   virtual void FillRect(const SurfaceRect& area, Rgb colour) = 0;
   virtual void DrawOutline(const SurfaceRect& area, Rgb colour, int thickness) = 0;
   // Text wraps at the box's width, breaks at CR LF, and is clipped to the box.
-  virtual void DrawText(const std::string& text, const FontSpec& font, const SurfaceRect& box,
+  virtual void DrawText(const std::string& text, const FontChoice& font, const SurfaceRect& box,
                         Rgb colour, TextAlign align) = 0;
+  // The width in pixels the text takes on one line.
+  virtual int MeasureText(const std::string& text, const FontChoice& font) = 0;
   // The picture stretched into the box. Pictures drawn must outlive the window
   // (the artwork does: it is made once per program).
-  // The width in pixels the text takes on one line.
-  virtual int MeasureText(const std::string& text, const FontSpec& font) = 0;
   virtual void DrawPicture(const Picture& picture, const SurfaceRect& box) = 0;
   // Shows `part` of a surface (all of it when whole), unscaled, at the same
   // place in the window; only what changed since it was last shown is sent

@@ -14,7 +14,7 @@
 namespace rallix {
 namespace {
 
-const FontSpec kFont{"MS Sans Serif", 8.25, false};
+const FontChoice kFont{"MS Sans Serif", 8.25, false};
 
 // A form with one control of each kind that takes the focus.
 class ControlsForm final : public Form {

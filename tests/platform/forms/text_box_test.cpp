@@ -18,7 +18,7 @@
 namespace rallix {
 namespace {
 
-const FontSpec kFont{"MS Sans Serif", 8.25, false};
+const FontChoice kFont{"MS Sans Serif", 8.25, false};
 constexpr int kMaxLength = 12;
 
 class AddressForm final : public Form {
