@@ -32,6 +32,9 @@ titleHeight=0
 # The title blinks: it has been seen once its red rows are there.
 titleShows() {
   local scale=$1
+  # At an uneven pace: looks that come every 800 ms would all fall while the
+  # title is off.
+  sleep "0.$((RANDOM % 4))"
   takeShot "title-at-$scale"
   titleHeight=$(convert "$shot" -crop "$(crop $((titleBox[0] * scale)) $((titleBox[1] * scale)) \
     $((titleBox[2] * scale)) $((titleBox[3] * scale)))" +repage \
