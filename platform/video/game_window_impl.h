@@ -78,6 +78,20 @@ struct GameWindow::Impl {
   int motionLeftX = 0;
   int motionLeftY = 0;
   SharperPicture sharper;
+  // The answer for each picture asked about, null for none: asked once, not
+  // every frame it is drawn.
+  std::map<const Picture*, const Picture*> sharperOf;
+
+  const Picture& ShownFor(const Picture& given) {
+    if (scale == 1 || !sharper) {
+      return given;
+    }
+    auto it = sharperOf.find(&given);
+    if (it == sharperOf.end()) {
+      it = sharperOf.emplace(&given, sharper(given, scale)).first;
+    }
+    return it->second != nullptr ? *it->second : given;
+  }
 
   std::map<const Surface*, CachedTexture> surfaceTextures;
   std::map<const Picture*, CachedTexture> pictureTextures;

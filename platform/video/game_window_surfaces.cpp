@@ -9,9 +9,7 @@
 namespace rallix {
 
 void GameWindow::DrawPicture(const Picture& given, const SurfaceRect& box) {
-  const Picture* sharper =
-      impl_->scale > 1 && impl_->sharper ? impl_->sharper(given, impl_->scale) : nullptr;
-  const Picture& picture = sharper != nullptr ? *sharper : given;
+  const Picture& picture = impl_->ShownFor(given);
   if (picture.Empty()) {
     return;
   }

@@ -38,6 +38,12 @@ class NetworkScreen : public testing::FullGameScreens {
     return done();
   }
   std::string Shown(const char* label) { return FindLabel(game.network, label).caption; }
+  // The other machine, joining the match the screen hosts.
+  std::unique_ptr<net::NetLobby> JoinAsGuest() {
+    return std::make_unique<net::NetLobby>(
+        std::make_unique<net::NetGuest>("127.0.0.1:" + std::to_string(game.network.HostPort())),
+        Side::Guest, RALLIX_GAME_VERSION, "guest-machine");
+  }
 };
 
 TEST_F(NetworkScreen, OpensFromTheMenuAndCancelGoesBackClosingTheLink) {
@@ -54,9 +60,7 @@ TEST_F(NetworkScreen, OpensFromTheMenuAndCancelGoesBackClosingTheLink) {
 TEST_F(NetworkScreen, AHostNamesItsGuestSendsItsChoicesAndHearsItLeave) {
   Click(game.network, "Command3");
   ASSERT_NE(game.network.Lobby(), nullptr) << Shown("Notice");
-  auto guest = std::make_unique<net::NetLobby>(
-      std::make_unique<net::NetGuest>("127.0.0.1:" + std::to_string(game.network.HostPort())),
-      Side::Guest, RALLIX_GAME_VERSION, "guest-machine");
+  auto guest = JoinAsGuest();
   EXPECT_FALSE(FindControl(game.network, "Command1")->enabled);
   ASSERT_TRUE(Until(guest.get(), [&] { return Shown("Status") == "Playing with guest-machine"; }));
   EXPECT_TRUE(FindControl(game.network, "Command1")->enabled);
@@ -76,9 +80,7 @@ TEST_F(NetworkScreen, AHostNamesItsGuestSendsItsChoicesAndHearsItLeave) {
 TEST_F(NetworkScreen, StartGamePlaysTheMatchAndALeavingGuestBringsTheScreenBackSayingSo) {
   Click(game.network, "Command3");
   ASSERT_NE(game.network.Lobby(), nullptr) << Shown("Notice");
-  auto guest = std::make_unique<net::NetLobby>(
-      std::make_unique<net::NetGuest>("127.0.0.1:" + std::to_string(game.network.HostPort())),
-      Side::Guest, RALLIX_GAME_VERSION, "guest-machine");
+  auto guest = JoinAsGuest();
   ASSERT_TRUE(Until(guest.get(), [&] { return Shown("Status") == "Playing with guest-machine"; }));
   Click(game.network, "Command1");
   ASSERT_TRUE(Until(guest.get(), [&] { return Top() == &game.networkMatch; }));
